@@ -85,7 +85,8 @@ QString Utility::osVersion() { return QSysInfo::productVersion(); }
 
 void Utility::deleteDbFile(const QString &filePath)
 {
-    QDir databases(filePath + QStringLiteral("/databases/"));
+    // Spelled as the QML local storage spells its folder: file systems here tell case apart.
+    QDir databases(filePath + QStringLiteral("/Databases/"));
     const QStringList files = databases.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
     for (const QString &name : files)
         QFile::remove(databases.filePath(name));

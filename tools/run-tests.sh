@@ -1,0 +1,10 @@
+#!/bin/sh
+# Installs what is missing, builds everything with warnings as errors and runs every test.
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+build="${NORVELA_BUILD_DIR:-$root/build}"
+"$root/tools/install-deps.sh"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNORVELA_WERROR=ON
+cmake --build "$build" -j"$(nproc)"
+cd "$build"
+ctest --output-on-failure -j"$(nproc)" --timeout 600
