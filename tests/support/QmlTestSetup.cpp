@@ -1,6 +1,9 @@
 #include "QmlTestSetup.h"
 
 #include "Host.h"
+#include "QmlTestServer.h"
+#include "QmlTestService.h"
+#include "QmlTestSupport.h"
 #include "QmlTypes.h"
 #include "ServiceConfig.h"
 #include "TlsTrust.h"
@@ -41,7 +44,15 @@ void QmlTestSetup::qmlEngineAvailable(QQmlEngine *engine)
 {
     engine->setOfflineStoragePath(m_home.path() + QStringLiteral("/offline"));
     Host::publishContextProperties(engine);
-    engine->rootContext()->setContextProperty(QStringLiteral("testHomePath"), m_home.path());
+    QQmlContext *context = engine->rootContext();
+    context->setContextProperty(QStringLiteral("testHomePath"), m_home.path());
+    context->setContextProperty(QStringLiteral("testSupport"), new QmlTestSupport(m_home.path(), engine));
+    context->setContextProperty(QStringLiteral("testServer"), new QmlTestServer(engine));
+    const QString serviceProgram = QString::fromLocal8Bit(qgetenv("NORVELA_TEST_DEVSERVER"));
+    auto *service = new QmlTestService(serviceProgram, engine);
+    if (!serviceProgram.isEmpty() && !service->start())
+        qFatal("the stand-in service %s did not start", qPrintable(serviceProgram));
+    context->setContextProperty(QStringLiteral("testService"), service);
     connect(engine, &QQmlEngine::warnings, this, &QmlTestSetup::onWarnings);
 }
 

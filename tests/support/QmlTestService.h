@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// The stand-in service run for one Quick Test process, with data of its own. Published to tests
+// as `testService`; started at once when NORVELA_TEST_DEVSERVER names the service's program.
+class QmlTestService : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QString origin READ origin NOTIFY originChanged)
+    Q_PROPERTY(QString dataDir READ dataDir CONSTANT)
+    Q_PROPERTY(bool running READ running NOTIFY originChanged)
+
+public:
+    explicit QmlTestService(const QString &program, QObject *parent = nullptr);
+    ~QmlTestService() override;
+
+    QString origin() const { return m_origin; }
+    QString dataDir() const { return m_data.path(); }
+    bool running() const { return !m_origin.isEmpty(); }
+
+    // Starts the service on a free port with the demo data and the code "1234", plus
+    // `extraArgs`; the client is pointed at it. Returns whether it came up.
+    Q_INVOKABLE bool start(const QStringList &extraArgs = {});
+    // Stops it and starts it again on the same data (a new port).
+    Q_INVOKABLE bool restart(const QStringList &extraArgs = {});
+    Q_INVOKABLE void stop();
+
+Q_SIGNALS:
+    void originChanged();
+
+private:
+    QString m_program;
+    QTemporaryDir m_data;
+    std::unique_ptr<QProcess> m_process;
+    QString m_origin;
+};
