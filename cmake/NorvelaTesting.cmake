@@ -24,11 +24,16 @@ function(norvela_add_native_test name)
                          ENVIRONMENT "${NORVELA_TEST_ENVIRONMENT}")
 endfunction()
 
-# norvela_add_qml_tests(LABEL <label> [TIMEOUT <s>] [FIXTURES <names…>])
+# norvela_add_qml_tests(LABEL <label> [WITH_SERVICE] [TIMEOUT <s>] [ENVIRONMENT <k=v…>])
 # One ctest per tst_*.qml file in the calling folder, run by the Quick Test runner that
-# registers the program's native types and serves the program's resource tree.
+# registers the program's native types and serves the program's resource tree. WITH_SERVICE
+# gives every test process a stand-in service of its own, with fresh demo data, and points the
+# client at it (context property `testService`).
 function(norvela_add_qml_tests)
-    cmake_parse_arguments(ARG "" "LABEL;TIMEOUT" "FIXTURES;ENVIRONMENT" ${ARGN})
+    cmake_parse_arguments(ARG "WITH_SERVICE" "LABEL;TIMEOUT" "FIXTURES;ENVIRONMENT" ${ARGN})
+    if(ARG_WITH_SERVICE)
+        list(APPEND ARG_ENVIRONMENT "NORVELA_TEST_DEVSERVER=$<TARGET_FILE:norvela-devserver>")
+    endif()
     if(NOT ARG_TIMEOUT)
         set(ARG_TIMEOUT 180)
     endif()
@@ -39,6 +44,10 @@ function(norvela_add_qml_tests)
         add_test(NAME ${_name} COMMAND norvela-qmltest -input "${_file}")
         set_tests_properties(${_name} PROPERTIES LABELS "${ARG_LABEL}" TIMEOUT ${ARG_TIMEOUT}
                              ENVIRONMENT "${NORVELA_TEST_ENVIRONMENT};${ARG_ENVIRONMENT}")
+        if(ARG_WITH_SERVICE)
+            # Each process seeds a service of its own: keep them from starving each other.
+            set_tests_properties(${_name} PROPERTIES RESOURCE_LOCK norvela_service_cpu)
+        endif()
         if(ARG_FIXTURES)
             set_tests_properties(${_name} PROPERTIES FIXTURES_REQUIRED "${ARG_FIXTURES}")
         endif()

@@ -76,4 +76,10 @@ TestCase {
         compare(serviceConfig.mapTileUrl, testServer.origin + "/map/tiles/")
         verify(before !== serviceConfig.apiBaseUrl)
     }
+
+    function test_openedUrlsAreCapturedNotOpened() {
+        testSupport.captureOpenedUrls()
+        verify(Qt.openUrlExternally("https://127.0.0.1:1/pay?order=7"))
+        compare(testSupport.openedUrls[testSupport.openedUrls.length - 1], "https://127.0.0.1:1/pay?order=7")
+    }
 }

@@ -2,6 +2,7 @@
 
 #include "ServiceConfig.h"
 
+#include <QDesktopServices>
 #include <QFile>
 
 QmlTestSupport::QmlTestSupport(const QString &homePath, QObject *parent)
@@ -20,4 +21,25 @@ QString QmlTestSupport::readTextFile(const QString &path) const
     if (!file.open(QIODevice::ReadOnly))
         return QString();
     return QString::fromUtf8(file.readAll());
+}
+
+QmlTestSupport::~QmlTestSupport()
+{
+    if (m_capturing) {
+        for (const char *scheme : {"http", "https", "file"})
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    }
+}
+
+void QmlTestSupport::captureOpenedUrls()
+{
+    m_capturing = true;
+    for (const char *scheme : {"http", "https", "file"})
+        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "openUrl");
+}
+
+void QmlTestSupport::openUrl(const QUrl &url)
+{
+    m_openedUrls << url.toString();
+    Q_EMIT urlOpened(url.toString());
 }

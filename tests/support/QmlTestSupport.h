@@ -2,24 +2,41 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
+#include <QUrl>
 
 // Small services for Quick Test documents, published as `testSupport`.
 class QmlTestSupport : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(QString homePath READ homePath CONSTANT)
+    Q_PROPERTY(QStringList openedUrls READ openedUrls NOTIFY urlOpened)
 
 public:
     QmlTestSupport(const QString &homePath, QObject *parent = nullptr);
 
+    ~QmlTestSupport() override;
+
     QString homePath() const { return m_homePath; }
+    QStringList openedUrls() const { return m_openedUrls; }
 
     // Points the client (requests, uploads, map) at another origin, e.g. testServer.origin.
     Q_INVOKABLE void redirectService(const QString &origin);
     // Whether a file exists, and its text (UTF-8): for checking what the program wrote.
     Q_INVOKABLE bool fileExists(const QString &path) const;
     Q_INVOKABLE QString readTextFile(const QString &path) const;
+    // From now on URLs the program opens in the system's browser or viewer
+    // (Qt.openUrlExternally) are collected in openedUrls instead of being opened.
+    Q_INVOKABLE void captureOpenedUrls();
+
+Q_SIGNALS:
+    void urlOpened(const QString &url);
+
+private Q_SLOTS:
+    void openUrl(const QUrl &url);
 
 private:
+    QStringList m_openedUrls;
+    bool m_capturing = false;
     QString m_homePath;
 };
