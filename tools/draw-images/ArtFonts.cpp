@@ -6,8 +6,7 @@
 
 namespace {
 
-QString addFace(const QDir &dir, const QString &fileName, QString *error)
-{
+QString addFace(const QDir &dir, const QString &fileName, QString *error) {
     const QString path = dir.filePath(fileName);
     const int id = QFontDatabase::addApplicationFont(path);
     const QStringList families = id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
@@ -20,8 +19,7 @@ QString addFace(const QDir &dir, const QString &fileName, QString *error)
 
 } // namespace
 
-bool ArtFonts::load(const QString &fontDir, QString *error)
-{
+bool ArtFonts::load(const QString &fontDir, QString *error) {
     const QDir dir(fontDir);
     m_persianFamily = addFace(dir, QStringLiteral("Vazirmatn-Bold.ttf"), error);
     if (m_persianFamily.isEmpty())
@@ -33,23 +31,19 @@ bool ArtFonts::load(const QString &fontDir, QString *error)
     return !m_latinFamily.isEmpty();
 }
 
-QFont ArtFonts::persian(qreal pixelSize) const
-{
+QFont ArtFonts::persian(qreal pixelSize) const {
     return face(m_persianFamily, pixelSize, QFont::Bold);
 }
 
-QFont ArtFonts::display(qreal pixelSize) const
-{
+QFont ArtFonts::display(qreal pixelSize) const {
     return face(m_displayFamily, pixelSize, QFont::Normal);
 }
 
-QFont ArtFonts::latin(qreal pixelSize) const
-{
+QFont ArtFonts::latin(qreal pixelSize) const {
     return face(m_latinFamily, pixelSize, QFont::Normal);
 }
 
-QFont ArtFonts::face(const QString &family, qreal pixelSize, QFont::Weight weight)
-{
+QFont ArtFonts::face(const QString &family, qreal pixelSize, QFont::Weight weight) {
     QFont font(family);
     font.setPixelSize(qMax(1, qRound(pixelSize)));
     font.setWeight(weight);

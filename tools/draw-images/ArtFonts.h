@@ -5,8 +5,7 @@
 
 // The faces the artwork is lettered in, loaded from the program's own font folder so that the
 // images look the same on every machine that draws them.
-class ArtFonts
-{
+class ArtFonts {
 public:
     // Loads the faces from fontDir; on failure returns false and says which file in *error.
     bool load(const QString &fontDir, QString *error);

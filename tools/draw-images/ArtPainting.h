@@ -28,7 +28,7 @@ QColor mix(const QColor &a, const QColor &b, qreal t);
 
 // Knocks small irregular holes and worn streaks out of what is drawn inside area, as an inked
 // rubber stamp leaves on paper. The seed keeps the wear the same on every run.
-void wear(QImage &image, const QRectF &area, quint32 seed, int specks);
+void wear(QImage &image, const QRectF &area, quint32 seed, int flecks);
 
 // False for an empty picture or one painted in a single colour.
 bool hasDetail(const QImage &image);

@@ -17,8 +17,7 @@ const QColor night(0x34, 0x33, 0x51);
 
 } // namespace
 
-QImage drawAppIcon()
-{
+QImage drawAppIcon() {
     QImage image = art::canvas(QSize(256, 256));
     QPainter painter(&image);
     art::smooth(painter);
@@ -63,8 +62,7 @@ QImage drawAppIcon()
     return image;
 }
 
-QImage drawLogoType(const ArtFonts &fonts)
-{
+QImage drawLogoType(const ArtFonts &fonts) {
     QImage image = art::canvas(QSize(1000, 500));
     QPainter painter(&image);
     art::smooth(painter);
@@ -77,8 +75,8 @@ QImage drawLogoType(const ArtFonts &fonts)
     markInk.setColorAt(1.0, brandDeep);
     painter.fillPath(brandMark(markBox), markInk);
 
-    const QPainterPath word = art::fittedText(QString::fromUtf8("نوروِلا"), fonts.persian(200),
-                                              QRectF(60, 90, 560, 230));
+    const QPainterPath word =
+        art::fittedText(QString::fromUtf8("نوروِلا"), fonts.persian(200), QRectF(60, 90, 560, 230));
     QLinearGradient wordInk(0, 90, 0, 320);
     wordInk.setColorAt(0.0, night);
     wordInk.setColorAt(1.0, QColor(0x1f, 0x22, 0x40));
@@ -87,11 +85,14 @@ QImage drawLogoType(const ArtFonts &fonts)
     // The Latin spelling under it, spaced wide, with a rule either side.
     QFont latin = fonts.display(80);
     latin.setLetterSpacing(QFont::AbsoluteSpacing, 18);
-    const QPainterPath latinWord = art::fittedText(QStringLiteral("NORVELA"), latin, QRectF(200, 345, 280, 62));
+    const QPainterPath latinWord =
+        art::fittedText(QStringLiteral("NORVELA"), latin, QRectF(200, 345, 280, 62));
     painter.fillPath(latinWord, brandDark);
     const QRectF latinInk = latinWord.boundingRect();
     painter.setPen(QPen(brand, 5, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(QPointF(80, latinInk.center().y()), QPointF(latinInk.left() - 26, latinInk.center().y()));
-    painter.drawLine(QPointF(latinInk.right() + 26, latinInk.center().y()), QPointF(600, latinInk.center().y()));
+    painter.drawLine(QPointF(80, latinInk.center().y()),
+                     QPointF(latinInk.left() - 26, latinInk.center().y()));
+    painter.drawLine(QPointF(latinInk.right() + 26, latinInk.center().y()),
+                     QPointF(600, latinInk.center().y()));
     return image;
 }

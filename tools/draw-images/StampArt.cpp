@@ -11,8 +11,7 @@
 namespace {
 
 // Letters and separator dots laid evenly around a circle, reading clockwise, tops outward.
-void drawRim(QPainter &painter, const QString &latin, const QFont &font, qreal radius)
-{
+void drawRim(QPainter &painter, const QString &latin, const QFont &font, qreal radius) {
     const QFontMetricsF metrics(font);
     const qreal dotWidth = font.pixelSize() * 0.9;
     const QStringList words = {QStringLiteral("NORVELA"), latin};
@@ -35,7 +34,8 @@ void drawRim(QPainter &painter, const QString &latin, const QFont &font, qreal r
     qreal along = 0;
     painter.setFont(font);
     for (const QString &glyph : glyphs) {
-        const qreal width = glyph.isEmpty() ? dotWidth : metrics.horizontalAdvance(glyph) + font.pixelSize() * 0.08;
+        const qreal width =
+            glyph.isEmpty() ? dotWidth : metrics.horizontalAdvance(glyph) + font.pixelSize() * 0.08;
         const qreal middle = (along + width / 2) * stretch;
         const qreal angle = middle / radius; // radians from the top, clockwise
         painter.save();
@@ -46,7 +46,9 @@ void drawRim(QPainter &painter, const QString &latin, const QFont &font, qreal r
                                 font.pixelSize() * 0.12);
         } else {
             QPainterPath letter;
-            letter.addText(-metrics.horizontalAdvance(glyph) / 2, -radius + metrics.capHeight() / 2 + 0.5, font, glyph);
+            letter.setFillRule(Qt::WindingFill);
+            letter.addText(-metrics.horizontalAdvance(glyph) / 2, -radius + metrics.capHeight() / 2 + 0.5,
+                           font, glyph);
             painter.fillPath(letter, painter.brush());
         }
         painter.restore();
@@ -56,8 +58,7 @@ void drawRim(QPainter &painter, const QString &latin, const QFont &font, qreal r
 
 } // namespace
 
-QImage drawStamp(const Stamp &stamp, const ArtFonts &fonts)
-{
+QImage drawStamp(const Stamp &stamp, const ArtFonts &fonts) {
     QImage image = art::canvas(QSize(256, 256));
     {
         QPainter painter(&image);
@@ -76,17 +77,17 @@ QImage drawStamp(const Stamp &stamp, const ArtFonts &fonts)
         drawRim(painter, stamp.latin, fonts.display(24), 97);
 
         // The word across the middle on a band ruled above and below, as on a dated stamp.
-        const qreal bandHalf = 31;
+        const qreal bandHalf = 33;
         const qreal ruleReach = qSqrt(83.0 * 83.0 - bandHalf * bandHalf) - 2;
         painter.setPen(QPen(ink, 4, Qt::SolidLine, Qt::FlatCap));
         painter.drawLine(QPointF(-ruleReach, -bandHalf), QPointF(ruleReach, -bandHalf));
         painter.drawLine(QPointF(-ruleReach, bandHalf), QPointF(ruleReach, bandHalf));
-        const QPainterPath word =
-            art::fittedText(stamp.persian, fonts.persian(64), QRectF(-66, -bandHalf + 9, 132, 2 * bandHalf - 18));
+        const QPainterPath word = art::fittedText(stamp.persian, fonts.persian(64),
+                                                  QRectF(-74, -bandHalf + 8, 148, 2 * bandHalf - 16));
         painter.fillPath(word, ink);
 
         // Three small stars above and below the band.
-        for (const qreal y : {-bandHalf - 22.0, bandHalf + 22.0}) {
+        for (const qreal y : {-bandHalf - 21.0, bandHalf + 21.0}) {
             for (const qreal x : {-22.0, 0.0, 22.0}) {
                 QPainterPath star;
                 const qreal outer = x == 0.0 ? 8 : 5.5;
