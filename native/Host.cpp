@@ -8,38 +8,48 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QIcon>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
+#include <QQuickWindow>
+#include <QSGRendererInterface>
 
 #include <memory>
 
 namespace Host {
 
-QUrl mainDocumentUrl() { return QUrl(QStringLiteral("qrc:/main.qml")); }
+QUrl mainDocumentUrl() {
+    return QUrl(QStringLiteral("qrc:/main.qml"));
+}
 
-void setApplicationIdentity()
-{
+void setApplicationIdentity() {
     QCoreApplication::setApplicationVersion(QStringLiteral("2.1.0.0"));
     QCoreApplication::setOrganizationName(QStringLiteral("Norvela"));
     QCoreApplication::setOrganizationDomain(BuildConfig::organisationDomain());
     QCoreApplication::setApplicationName(QStringLiteral("Norvela"));
 }
 
-void registerFontFaces()
-{
+void chooseSceneGraphBackend() {
+    // Machines without a working OpenGL (virtual desktops, remote sessions, the offscreen
+    // platform) would abort at the first frame: draw with the software renderer there.
+    QOpenGLContext probe;
+    if (!probe.create())
+        QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
+}
+
+void registerFontFaces() {
     for (const char *face : {"Vazirmatn-Medium.ttf", "Vazirmatn-Bold.ttf"})
         QFontDatabase::addApplicationFont(QStringLiteral(":/rss/fonts/") + QLatin1String(face));
 }
 
-void publishContextProperties(QQmlEngine *engine)
-{
+void publishContextProperties(QQmlEngine *engine) {
     engine->rootContext()->setContextProperty(QStringLiteral("offlineStoragePath"),
                                               engine->offlineStoragePath());
     engine->rootContext()->setContextProperty(QStringLiteral("serviceConfig"), ServiceConfig::instance());
 }
 
-int run(int argc, char *argv[], const QUrl &mainUrl)
-{
+int run(int argc, char *argv[], const QUrl &mainUrl) {
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     TlsTrust::install();
 
@@ -47,6 +57,7 @@ int run(int argc, char *argv[], const QUrl &mainUrl)
     setApplicationIdentity();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/rss/images/icon.png")));
     registerFontFaces();
+    chooseSceneGraphBackend();
 
     QmlTypes::registerAll();
 

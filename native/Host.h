@@ -17,6 +17,9 @@ void setApplicationIdentity();
 // window's font loaders bring the regular faces).
 void registerFontFaces();
 
+// Selects the software scene graph where no OpenGL context can be made.
+void chooseSceneGraphBackend();
+
 // Publishes the context properties every document relies on on the engine's root context.
 void publishContextProperties(QQmlEngine *engine);
 
