@@ -10,20 +10,17 @@ ServiceConfig::ServiceConfig()
     , m_siteUrl(BuildConfig::siteUrl())
     , m_mapTileUrl(BuildConfig::mapTileUrl())
     , m_mapGeocodingUrl(BuildConfig::mapGeocodingUrl())
-    , m_mapPlacesUrl(BuildConfig::mapPlacesUrl())
-{
+    , m_mapPlacesUrl(BuildConfig::mapPlacesUrl()) {
     // Shared by every engine of the process: QML must never take ownership of it.
     QQmlEngine::setObjectOwnership(this, QQmlEngine::CppOwnership);
 }
 
-ServiceConfig *ServiceConfig::instance()
-{
+ServiceConfig *ServiceConfig::instance() {
     static ServiceConfig config;
     return &config;
 }
 
-static QString withOrigin(const QString &address, const QUrl &origin)
-{
+static QString withOrigin(const QString &address, const QUrl &origin) {
     QUrl url(address);
     url.setScheme(origin.scheme());
     url.setHost(origin.host());
@@ -31,8 +28,7 @@ static QString withOrigin(const QString &address, const QUrl &origin)
     return url.toString();
 }
 
-void ServiceConfig::redirectTo(const QString &origin)
-{
+void ServiceConfig::redirectTo(const QString &origin) {
     const QUrl target(origin);
     m_apiBaseUrl = withOrigin(m_apiBaseUrl, target);
     m_siteUrl = withOrigin(m_siteUrl, target);
@@ -42,8 +38,7 @@ void ServiceConfig::redirectTo(const QString &origin)
     Q_EMIT changed();
 }
 
-void ServiceConfig::setApiBaseUrl(const QString &url)
-{
+void ServiceConfig::setApiBaseUrl(const QString &url) {
     m_apiBaseUrl = url;
     Q_EMIT changed();
 }

@@ -5,8 +5,7 @@
 
 // Where the service and the map services live. The values come from the build options; the
 // test harnesses redirect them to servers they start themselves.
-class ServiceConfig : public QObject
-{
+class ServiceConfig : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString apiBaseUrl READ apiBaseUrl NOTIFY changed)
     Q_PROPERTY(QString siteUrl READ siteUrl NOTIFY changed)

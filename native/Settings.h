@@ -7,8 +7,7 @@
 class QSettings;
 
 // The program's key/value store: one INI file per user, read and written from QML.
-class Settings : public QObject
-{
+class Settings : public QObject {
     Q_OBJECT
 
 public:

@@ -8,8 +8,7 @@
 
 namespace TlsTrust {
 
-void install()
-{
+void install() {
     QSslConfiguration config = QSslConfiguration::defaultConfiguration();
     QList<QSslCertificate> authorities = QSslConfiguration::systemCaCertificates();
     authorities += QSslCertificate::fromData(BuildConfig::trustedCaPem(), QSsl::Pem);

@@ -3,13 +3,11 @@
 #include <QtTest>
 
 // The program's start-up, run in a child process with documents made for the purpose.
-class TestHost : public QObject
-{
+class TestHost : public QObject {
     Q_OBJECT
 
 private:
-    int runProbe(const QString &document)
-    {
+    int runProbe(const QString &document) {
         QProcess probe;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -30,20 +28,17 @@ private:
     QTemporaryDir m_home;
 
 private Q_SLOTS:
-    void mainDocumentThatCannotBeCreatedEndsWithMinusOne()
-    {
+    void mainDocumentThatCannotBeCreatedEndsWithMinusOne() {
         // -1 as a process exit status reads back as 255.
         QCOMPARE(runProbe(QStringLiteral("qrc:/hosttest/CannotCreate.qml")), 255);
         QCOMPARE(runProbe(QStringLiteral("qrc:/hosttest/NoSuchDocument.qml")), 255);
     }
 
-    void createdDocumentKeepsTheProgramRunning()
-    {
+    void createdDocumentKeepsTheProgramRunning() {
         QCOMPARE(runProbe(QStringLiteral("qrc:/hosttest/QuitsWithCode.qml")), 3);
     }
 
-    void documentsSeeTheHostsIdentityTypesAndContext()
-    {
+    void documentsSeeTheHostsIdentityTypesAndContext() {
         QCOMPARE(runProbe(QStringLiteral("qrc:/hosttest/SeesHostContext.qml")), 0);
     }
 };

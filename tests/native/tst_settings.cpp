@@ -9,13 +9,11 @@
 
 #include <memory>
 
-class TestSettings : public QObject
-{
+class TestSettings : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
+    void initTestCase() {
         QVERIFY(m_home.isValid());
         qputenv("XDG_CONFIG_HOME", m_home.path().toLocal8Bit());
         QCoreApplication::setOrganizationName(QStringLiteral("Norvela"));
@@ -24,15 +22,13 @@ private Q_SLOTS:
 
     void init() { QFile::remove(Settings().filePath()); }
 
-    void fileLivesInTheApplicationsOwnFolder()
-    {
+    void fileLivesInTheApplicationsOwnFolder() {
         const QString path = Settings().filePath();
         QVERIFY(path.startsWith(m_home.path()));
         QVERIFY(path.endsWith(QStringLiteral("/Norvela/Norvela/settings.ini")));
     }
 
-    void firstRunReadsDefaultsAndWritesNothing()
-    {
+    void firstRunReadsDefaultsAndWritesNothing() {
         Settings settings;
         QCOMPARE(settings.boolValue(QStringLiteral("is_login"), false), false);
         QCOMPARE(settings.boolValue(QStringLiteral("is_login"), true), true);
@@ -41,8 +37,7 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(settings.filePath()));
     }
 
-    void everyWriteReachesTheFileAtOnce()
-    {
+    void everyWriteReachesTheFileAtOnce() {
         Settings settings;
         settings.setValue(QStringLiteral("is_login"), true);
         // A second store opened on the same file sees it without the first one going away,
@@ -51,13 +46,13 @@ private Q_SLOTS:
         QCOMPARE(onDisk.value(QStringLiteral("is_login")).toBool(), true);
     }
 
-    void nestedScriptObjectsSurviveARestart()
-    {
+    void nestedScriptObjectsSurviveARestart() {
         QJSEngine js;
-        const QJSValue record = js.evaluate(QStringLiteral(
-            "({ apiToken: 'abc', systemRole: 'officeMan', avatar: false,"
-            "   office: { title: 'املاک نمونه', folders: [ { _id: 'f1', order: 1 }, { _id: 'f2', order: 2 } ],"
-            "             currentPlan: { maxFilesPerPeriod: 20 } } })"));
+        const QJSValue record =
+            js.evaluate(QStringLiteral("({ apiToken: 'abc', systemRole: 'officeMan', avatar: false,"
+                                       "   office: { title: 'املاک نمونه', folders: [ { _id: 'f1', order: 1 "
+                                       "}, { _id: 'f2', order: 2 } ],"
+                                       "             currentPlan: { maxFilesPerPeriod: 20 } } })"));
         {
             Settings settings;
             settings.setValue(QStringLiteral("user_data"), QVariant::fromValue(record));
@@ -71,12 +66,14 @@ private Q_SLOTS:
         const QVariantList folders = office.value(QStringLiteral("folders")).toList();
         QCOMPARE(folders.size(), 2);
         QCOMPARE(folders.at(1).toMap().value(QStringLiteral("order")).toInt(), 2);
-        QCOMPARE(office.value(QStringLiteral("currentPlan")).toMap().value(QStringLiteral("maxFilesPerPeriod")).toInt(),
+        QCOMPARE(office.value(QStringLiteral("currentPlan"))
+                     .toMap()
+                     .value(QStringLiteral("maxFilesPerPeriod"))
+                     .toInt(),
                  20);
     }
 
-    void eachWriteSignalsOnceEvenWhenUnchanged()
-    {
+    void eachWriteSignalsOnceEvenWhenUnchanged() {
         Settings settings;
         QSignalSpy changed(&settings, &Settings::settingChanged);
         settings.setValue(QStringLiteral("is_login"), true);
@@ -85,8 +82,7 @@ private Q_SLOTS:
         QCOMPARE(changed.at(0).at(0).toString(), QStringLiteral("is_login"));
     }
 
-    void setValueIfNotSetKeepsPresentValuesSilently()
-    {
+    void setValueIfNotSetKeepsPresentValuesSilently() {
         Settings settings;
         QSignalSpy changed(&settings, &Settings::settingChanged);
         settings.initToDefaults();
@@ -99,19 +95,18 @@ private Q_SLOTS:
         QCOMPARE(settings.boolValue(QStringLiteral("test"), true), false);
     }
 
-    void boolValueConvertsAsVariantsDo_data()
-    {
+    void boolValueConvertsAsVariantsDo_data() {
         QTest::addColumn<QVariant>("stored");
         QTest::addColumn<bool>("expected");
         QTest::newRow("text true") << QVariant(QStringLiteral("true")) << true;
         QTest::newRow("text false") << QVariant(QStringLiteral("false")) << false;
         QTest::newRow("number one") << QVariant(1) << true;
         QTest::newRow("number zero") << QVariant(0) << false;
-        QTest::newRow("a map cannot be a boolean") << QVariant(QVariantMap{{QStringLiteral("a"), 1}}) << false;
+        QTest::newRow("a map cannot be a boolean")
+            << QVariant(QVariantMap{{QStringLiteral("a"), 1}}) << false;
     }
 
-    void boolValueConvertsAsVariantsDo()
-    {
+    void boolValueConvertsAsVariantsDo() {
         QFETCH(QVariant, stored);
         QFETCH(bool, expected);
         Settings settings;
@@ -120,8 +115,7 @@ private Q_SLOTS:
         QCOMPARE(reopened.boolValue(QStringLiteral("flag"), !expected), expected);
     }
 
-    void unreadableFileReadsAsEmpty()
-    {
+    void unreadableFileReadsAsEmpty() {
         const QString path = Settings().filePath();
         QDir().mkpath(QFileInfo(path).absolutePath());
         QFile garbage(path);

@@ -10,8 +10,7 @@
 
 namespace {
 
-void writeFile(const QString &path, const QByteArray &content = "x")
-{
+void writeFile(const QString &path, const QByteArray &content = "x") {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -19,8 +18,7 @@ void writeFile(const QString &path, const QByteArray &content = "x")
 }
 
 // Every file below `root`, as paths relative to it.
-QStringList filesBelow(const QString &root)
-{
+QStringList filesBelow(const QString &root) {
     QStringList files;
     QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
     while (it.hasNext())
@@ -29,17 +27,17 @@ QStringList filesBelow(const QString &root)
     return files;
 }
 
-QString cacheLocation() { return QStandardPaths::writableLocation(QStandardPaths::CacheLocation); }
+QString cacheLocation() {
+    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+}
 
 } // namespace
 
-class TestUtility : public QObject
-{
+class TestUtility : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
+    void initTestCase() {
         QVERIFY(m_home.isValid());
         qputenv("HOME", m_home.path().toLocal8Bit());
         qputenv("XDG_CACHE_HOME", (m_home.path() + QStringLiteral("/cache")).toLocal8Bit());
@@ -48,14 +46,12 @@ private Q_SLOTS:
         QVERIFY(cacheLocation().startsWith(m_home.path()));
     }
 
-    void init()
-    {
+    void init() {
         QDir(m_home.path()).removeRecursively();
         QDir().mkpath(m_home.path());
     }
 
-    void tempDirectoryNeedsAnExistingCacheLocation()
-    {
+    void tempDirectoryNeedsAnExistingCacheLocation() {
         Utility utility;
         const QString expected = cacheLocation() + QStringLiteral("/temp/");
         // The cache location itself is never created: the path comes back all the same.
@@ -68,8 +64,7 @@ private Q_SLOTS:
         QCOMPARE(utility.getTempDirectory(), expected);
     }
 
-    void clearTempEmptiesTheTreeButKeepsItsFolders()
-    {
+    void clearTempEmptiesTheTreeButKeepsItsFolders() {
         Utility utility;
         const QString temp = cacheLocation() + QStringLiteral("/temp/");
         writeFile(temp + QStringLiteral("crop.jpg"));
@@ -81,15 +76,13 @@ private Q_SLOTS:
         QVERIFY(QDir(temp + QStringLiteral("a/b")).exists());
     }
 
-    void clearTempOnAMissingFolderDoesNothing()
-    {
+    void clearTempOnAMissingFolderDoesNothing() {
         Utility utility;
         utility.clearTemp();
         QVERIFY(!QDir(cacheLocation() + QStringLiteral("/temp/")).exists());
     }
 
-    void clearCacheEmptiesImagesAndVideosOnly()
-    {
+    void clearCacheEmptiesImagesAndVideosOnly() {
         Utility utility;
         writeFile(cacheLocation() + QStringLiteral("/cache_images/1.jpg"));
         writeFile(cacheLocation() + QStringLiteral("/cache_videos/sub/2.mp4"));
@@ -98,8 +91,7 @@ private Q_SLOTS:
         QCOMPARE(filesBelow(cacheLocation()), QStringList{QStringLiteral("temp/keep.jpg")});
     }
 
-    void mediaMarkerHidesAndShowsTheMediaFolder()
-    {
+    void mediaMarkerHidesAndShowsTheMediaFolder() {
         Utility utility;
         const QString marker = Utility::mediaDirectory() + QStringLiteral(".nomedia");
         QVERIFY(marker.startsWith(m_home.path()));
@@ -120,8 +112,7 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(marker));
     }
 
-    void deleteDbFileRemovesOnlyTheFilesDirectlyInside()
-    {
+    void deleteDbFileRemovesOnlyTheFilesDirectlyInside() {
         Utility utility;
         const QString storage = m_home.path() + QStringLiteral("/offline");
         writeFile(storage + QStringLiteral("/Databases/abc.sqlite"));
@@ -133,16 +124,15 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("Databases/nested/keep.sqlite"), QStringLiteral("other.txt")}));
     }
 
-    void deviceIdentityIsStable()
-    {
+    void deviceIdentityIsStable() {
         Utility utility;
         QCOMPARE(utility.deviceId(), utility.deviceId());
         QCOMPARE(utility.osVersion(), QSysInfo::productVersion());
-        QCOMPARE(utility.compressImage(QStringLiteral("/no/such/file.jpg")), QStringLiteral("/no/such/file.jpg"));
+        QCOMPARE(utility.compressImage(QStringLiteral("/no/such/file.jpg")),
+                 QStringLiteral("/no/such/file.jpg"));
     }
 
-    void copyToClipboardUsesTheClipboardProper()
-    {
+    void copyToClipboardUsesTheClipboardProper() {
         Utility utility;
         const QString text = QStringLiteral("فایل ۱۲۳ - آپارتمان ۸۵ متری");
         utility.copyToClipboard(text);

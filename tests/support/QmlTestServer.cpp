@@ -7,8 +7,7 @@
 
 QmlTestServer::QmlTestServer(QObject *parent)
     : QObject(parent)
-    , m_server(std::make_unique<TestHttpsServer>())
-{
+    , m_server(std::make_unique<TestHttpsServer>()) {
     auto handler = [this](const httplib::Request &request, httplib::Response &response) {
         handle(request, response);
     };
@@ -19,12 +18,15 @@ QmlTestServer::QmlTestServer(QObject *parent)
     server.Delete(".*", handler);
 }
 
-QmlTestServer::~QmlTestServer() { m_server->stop(); }
+QmlTestServer::~QmlTestServer() {
+    m_server->stop();
+}
 
-QString QmlTestServer::origin() const { return m_server->port() > 0 ? m_server->origin() : QString(); }
+QString QmlTestServer::origin() const {
+    return m_server->port() > 0 ? m_server->origin() : QString();
+}
 
-bool QmlTestServer::start()
-{
+bool QmlTestServer::start() {
     if (m_server->port() > 0)
         return true;
     const bool ok = m_server->start();
@@ -34,22 +36,20 @@ bool QmlTestServer::start()
 }
 
 void QmlTestServer::addRoute(const QString &path, int status, const QString &contentType, const QString &body,
-                             int delayMs)
-{
+                             int delayMs) {
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_answers[path.toStdString()] = Answer{status, contentType.toStdString(), body.toStdString(), delayMs, false};
+    m_answers[path.toStdString()] =
+        Answer{status, contentType.toStdString(), body.toStdString(), delayMs, false};
 }
 
-void QmlTestServer::addDroppedRoute(const QString &path)
-{
+void QmlTestServer::addDroppedRoute(const QString &path) {
     std::lock_guard<std::mutex> lock(m_mutex);
     Answer answer;
     answer.drop = true;
     m_answers[path.toStdString()] = answer;
 }
 
-QVariantList QmlTestServer::requests(const QString &path) const
-{
+QVariantList QmlTestServer::requests(const QString &path) const {
     std::lock_guard<std::mutex> lock(m_mutex);
     QVariantList matching;
     for (const QVariant &request : m_requests) {
@@ -59,14 +59,12 @@ QVariantList QmlTestServer::requests(const QString &path) const
     return matching;
 }
 
-void QmlTestServer::clearRequests()
-{
+void QmlTestServer::clearRequests() {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_requests.clear();
 }
 
-QString QmlTestServer::closedOrigin() const
-{
+QString QmlTestServer::closedOrigin() const {
     // A port that was free a moment ago: bind, note it, let it go.
     QTcpServer probe;
     probe.listen(QHostAddress::LocalHost, 0);
@@ -75,8 +73,7 @@ QString QmlTestServer::closedOrigin() const
     return QStringLiteral("https://127.0.0.1:%1").arg(port);
 }
 
-void QmlTestServer::handle(const httplib::Request &request, httplib::Response &response)
-{
+void QmlTestServer::handle(const httplib::Request &request, httplib::Response &response) {
     QVariantMap headers;
     for (const auto &header : request.headers)
         headers.insert(QString::fromStdString(header.first).toLower(), QString::fromStdString(header.second));
@@ -104,8 +101,8 @@ void QmlTestServer::handle(const httplib::Request &request, httplib::Response &r
         std::this_thread::sleep_for(std::chrono::milliseconds(answer.delayMs));
     if (answer.drop) {
         // A content provider that fails makes the server close the connection mid-reply.
-        response.set_content_provider(
-            1000, "application/json", [](size_t, size_t, httplib::DataSink &) { return false; });
+        response.set_content_provider(1000, "application/json",
+                                      [](size_t, size_t, httplib::DataSink &) { return false; });
         return;
     }
     response.status = answer.status;

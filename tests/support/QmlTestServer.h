@@ -11,8 +11,7 @@
 
 // An HTTPS server inside the Quick Test process, for replies a real service would never send:
 // HTML error pages, empty or cut bodies, slow answers. Published to tests as `testServer`.
-class QmlTestServer : public QObject
-{
+class QmlTestServer : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString origin READ origin NOTIFY started)
 
@@ -24,8 +23,8 @@ public:
 
     // Answers every method on `path` with the given status, content type and body, after
     // `delayMs` milliseconds. A later call for the same path replaces the answer.
-    Q_INVOKABLE void addRoute(const QString &path, int status, const QString &contentType, const QString &body,
-                              int delayMs = 0);
+    Q_INVOKABLE void addRoute(const QString &path, int status, const QString &contentType,
+                              const QString &body, int delayMs = 0);
     // Answers `path` by closing the connection without a reply.
     Q_INVOKABLE void addDroppedRoute(const QString &path);
     Q_INVOKABLE bool start();

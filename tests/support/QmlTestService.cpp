@@ -8,19 +8,19 @@
 
 QmlTestService::QmlTestService(const QString &program, QObject *parent)
     : QObject(parent)
-    , m_program(program)
-{
+    , m_program(program) {}
+
+QmlTestService::~QmlTestService() {
+    stop();
 }
 
-QmlTestService::~QmlTestService() { stop(); }
-
-bool QmlTestService::start(const QStringList &extraArgs)
-{
+bool QmlTestService::start(const QStringList &extraArgs) {
     stop();
     m_process = std::make_unique<QProcess>();
     m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    QStringList args{QStringLiteral("--data"), m_data.path(),   QStringLiteral("--port"),
-                     QStringLiteral("0"),      QStringLiteral("--seed"), QStringLiteral("demo"),
+    QStringList args{QStringLiteral("--data"),       m_data.path(),
+                     QStringLiteral("--port"),       QStringLiteral("0"),
+                     QStringLiteral("--seed"),       QStringLiteral("demo"),
                      QStringLiteral("--fixed-code"), QStringLiteral("1234")};
     args << extraArgs;
     m_process->start(m_program, args);
@@ -46,10 +46,11 @@ bool QmlTestService::start(const QStringList &extraArgs)
     return false;
 }
 
-bool QmlTestService::restart(const QStringList &extraArgs) { return start(extraArgs); }
+bool QmlTestService::restart(const QStringList &extraArgs) {
+    return start(extraArgs);
+}
 
-void QmlTestService::stop()
-{
+void QmlTestService::stop() {
     if (!m_process)
         return;
     if (m_process->state() != QProcess::NotRunning) {

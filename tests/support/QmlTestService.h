@@ -9,8 +9,7 @@
 
 // The stand-in service run for one Quick Test process, with data of its own. Published to tests
 // as `testService`; started at once when NORVELA_TEST_DEVSERVER names the service's program.
-class QmlTestService : public QObject
-{
+class QmlTestService : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString origin READ origin NOTIFY originChanged)
     Q_PROPERTY(QString dataDir READ dataDir CONSTANT)

@@ -14,9 +14,7 @@
 #include <QQmlError>
 #include <QtTest/qtestcase.h>
 
-
-QmlTestSetup::QmlTestSetup()
-{
+QmlTestSetup::QmlTestSetup() {
     // Everything the program writes (settings, cache, pictures, local storage) goes below a
     // folder of this process's own, removed when the process ends.
     const QString home = m_home.path();
@@ -29,8 +27,7 @@ QmlTestSetup::QmlTestSetup()
     qputenv("XDG_RUNTIME_DIR", home.toLocal8Bit());
 }
 
-void QmlTestSetup::applicationAvailable()
-{
+void QmlTestSetup::applicationAvailable() {
     TlsTrust::install();
     Host::setApplicationIdentity();
     Host::registerFontFaces();
@@ -40,8 +37,7 @@ void QmlTestSetup::applicationAvailable()
         ServiceConfig::instance()->redirectTo(QString::fromUtf8(origin));
 }
 
-void QmlTestSetup::qmlEngineAvailable(QQmlEngine *engine)
-{
+void QmlTestSetup::qmlEngineAvailable(QQmlEngine *engine) {
     engine->setOfflineStoragePath(m_home.path() + QStringLiteral("/offline"));
     Host::publishContextProperties(engine);
     QQmlContext *context = engine->rootContext();
@@ -56,8 +52,7 @@ void QmlTestSetup::qmlEngineAvailable(QQmlEngine *engine)
     connect(engine, &QQmlEngine::warnings, this, &QmlTestSetup::onWarnings);
 }
 
-void QmlTestSetup::onWarnings(const QList<QQmlError> &warnings)
-{
+void QmlTestSetup::onWarnings(const QList<QQmlError> &warnings) {
     // Errors of bindings evaluated while the test document is being created (which is when
     // its test functions run) reach us only once creation ends, after the last test: those
     // fail the whole process rather than one function.

@@ -9,8 +9,7 @@ class QQmlError;
 // Prepares the Quick Test runner the way the program prepares itself: the same native types,
 // TLS trust and context properties, plus fresh storage for every test process and a failed
 // test for any QML warning.
-class QmlTestSetup : public QObject
-{
+class QmlTestSetup : public QObject {
     Q_OBJECT
 
 public:

@@ -7,39 +7,37 @@
 
 QmlTestSupport::QmlTestSupport(const QString &homePath, QObject *parent)
     : QObject(parent)
-    , m_homePath(homePath)
-{
+    , m_homePath(homePath) {}
+
+void QmlTestSupport::redirectService(const QString &origin) {
+    ServiceConfig::instance()->redirectTo(origin);
 }
 
-void QmlTestSupport::redirectService(const QString &origin) { ServiceConfig::instance()->redirectTo(origin); }
+bool QmlTestSupport::fileExists(const QString &path) const {
+    return QFile::exists(path);
+}
 
-bool QmlTestSupport::fileExists(const QString &path) const { return QFile::exists(path); }
-
-QString QmlTestSupport::readTextFile(const QString &path) const
-{
+QString QmlTestSupport::readTextFile(const QString &path) const {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QString();
     return QString::fromUtf8(file.readAll());
 }
 
-QmlTestSupport::~QmlTestSupport()
-{
+QmlTestSupport::~QmlTestSupport() {
     if (m_capturing) {
         for (const char *scheme : {"http", "https", "file"})
             QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
     }
 }
 
-void QmlTestSupport::captureOpenedUrls()
-{
+void QmlTestSupport::captureOpenedUrls() {
     m_capturing = true;
     for (const char *scheme : {"http", "https", "file"})
         QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "openUrl");
 }
 
-void QmlTestSupport::openUrl(const QUrl &url)
-{
+void QmlTestSupport::openUrl(const QUrl &url) {
     m_openedUrls << url.toString();
     Q_EMIT urlOpened(url.toString());
 }

@@ -6,8 +6,7 @@
 #include <QUrl>
 
 // Small services for Quick Test documents, published as `testSupport`.
-class QmlTestSupport : public QObject
-{
+class QmlTestSupport : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString homePath READ homePath CONSTANT)
     Q_PROPERTY(QStringList openedUrls READ openedUrls NOTIFY urlOpened)

@@ -11,17 +11,14 @@ namespace TestCertificates {
 
 namespace {
 
-Key newKey()
-{
+Key newKey() {
     EVP_PKEY *key = EVP_RSA_gen(2048);
     if (!key)
         throw std::runtime_error("cannot generate an RSA key");
     return Key(key);
 }
 
-template <typename T, typename Reader>
-T readPem(const std::string &path, Reader reader)
-{
+template <typename T, typename Reader> T readPem(const std::string &path, Reader reader) {
     FILE *file = std::fopen(path.c_str(), "r");
     if (!file)
         throw std::runtime_error("cannot open " + path);
@@ -32,8 +29,7 @@ T readPem(const std::string &path, Reader reader)
     return T(object);
 }
 
-void addExtension(X509 *cert, X509 *issuer, int nid, const char *value)
-{
+void addExtension(X509 *cert, X509 *issuer, int nid, const char *value) {
     X509V3_CTX ctx;
     X509V3_set_ctx_nodb(&ctx);
     X509V3_set_ctx(&ctx, issuer, cert, nullptr, nullptr, 0);
@@ -44,10 +40,11 @@ void addExtension(X509 *cert, X509 *issuer, int nid, const char *value)
 
 } // namespace
 
-std::string developmentCertificateDir() { return NORVELA_DEVCERT_DIR; }
+std::string developmentCertificateDir() {
+    return NORVELA_DEVCERT_DIR;
+}
 
-Identity make(Kind kind)
-{
+Identity make(Kind kind) {
     Identity identity{Certificate(X509_new()), newKey()};
     X509 *cert = identity.certificate.get();
     static long serial = 1000;

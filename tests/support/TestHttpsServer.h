@@ -12,10 +12,10 @@
 
 // An HTTPS (or plain HTTP) server inside the test process, on a port the system picks.
 // Register routes through server() before start(); it stops when destroyed.
-class TestHttpsServer
-{
+class TestHttpsServer {
 public:
-    explicit TestHttpsServer(TestCertificates::Kind kind = TestCertificates::Kind::IssuedByDevelopmentAuthority);
+    explicit TestHttpsServer(
+        TestCertificates::Kind kind = TestCertificates::Kind::IssuedByDevelopmentAuthority);
     // A plain HTTP server.
     struct PlainHttp {};
     explicit TestHttpsServer(PlainHttp);

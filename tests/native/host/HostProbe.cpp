@@ -3,8 +3,7 @@
 
 #include <QUrl>
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     if (argc < 2)
         return 2;
     return Host::run(argc, argv, QUrl(QString::fromLocal8Bit(argv[1])));
