@@ -1,0 +1,68 @@
+import QtQuick 2.15
+import QtQuick.LocalStorage 2.15
+import "Query.js" as Query
+
+// The local form-schema database: opened through the engine's local storage, created from the
+// seed script and rebuilt whenever the stored schema version differs from `version`.
+// Reaches the window's `appData`, `saveUserData`, `appUtility` and the context property
+// `offlineStoragePath` by name.
+Item {
+    id: root
+
+    property int version: 25
+    property ListModel items: ListModel {}
+
+    function getDb() {
+        var db = LocalStorage.openDatabaseSync("Filing_Db", "1.0", "Filing", 1000000)
+        Query.markOpened()
+        return db
+    }
+
+    // True when the stored database was built from this schema version. The flags come back
+    // from the settings file, so their types are not trusted.
+    function dbInited() {
+        return String(appData.db_inited) === "true" && Number(appData.db_version) === version
+    }
+
+    function init() {
+        if (dbInited())
+            return
+        try {
+            // Once this process holds a connection, deleting the file would only unlink it and
+            // the new schema would be written to a file that is gone at the next start.
+            if (!Query.isOpened())
+                appUtility.deleteDbFile(offlineStoragePath)
+            var statements = query.baseQuery.split(";")
+            getDb().transaction(function (tx) {
+                // Local storage commits what ran before an exception in this callback, so a
+                // failed build is rolled back here: the schema is either complete or absent.
+                try {
+                    // Whatever survived the deletion (an open connection, a file that could
+                    // not be removed) would make the plain inserts fail.
+                    tx.executeSql("DROP TABLE IF EXISTS Row")
+                    tx.executeSql("DROP TABLE IF EXISTS Relations")
+                    tx.executeSql("DROP TABLE IF EXISTS Field")
+                    tx.executeSql("DROP TABLE IF EXISTS Card")
+                    for (var i = 0; i < statements.length; ++i) {
+                        if (statements[i].length > 0)
+                            tx.executeSql(statements[i])
+                    }
+                } catch (error) {
+                    tx.executeSql("ROLLBACK")
+                    throw error
+                }
+            })
+            appData.db_version = version
+            appData.db_inited = true
+            saveUserData()
+        } catch (err) {
+            console.log("Error creating table in database: " + err)
+        }
+    }
+
+    Component.onCompleted: init()
+
+    BaseQuery {
+        id: query
+    }
+}

@@ -1,0 +1,159 @@
+import QtQuick 2.15
+import QtTest 1.15
+import AppUtility 1.0
+import "qrc:/src/database"
+
+// When the schema database is built again: never while the stored flags name this version, from
+// scratch when they name another one, and by the first of several elements only.
+TestCase {
+    id: testCase
+
+    name: "DatabaseRebuild"
+
+    // What the main window offers the schema elements by name.
+    property var appData: ({"db_inited": true, "db_version": 24})
+    property int saveCount: 0
+
+    function saveUserData() {
+        saveCount++
+    }
+
+    function select(table, text) {
+        var records = []
+        table.getDb().readTransaction(function (tx) {
+            var rows = tx.executeSql(text).rows
+            for (var i = 0; i < rows.length; ++i)
+                records.push(rows.item(i))
+        })
+        return records
+    }
+
+    function execute(table, text) {
+        table.getDb().transaction(function (tx) {
+            tx.executeSql(text)
+        })
+    }
+
+    function sizes(table) {
+        return ["Card", "Row", "Field", "Relations"].map(function (name) {
+            return select(table, "SELECT COUNT(*) AS n FROM " + name)[0].n
+        })
+    }
+
+    // Marks the stored schema so that a rebuild shows: a renamed section and an extra entry.
+    function tamper(table) {
+        execute(table, "UPDATE Card SET TITLE='کهنه' WHERE _id=4")
+        execute(table, "INSERT INTO Relations VALUES (1, 50, 4, 4, 103, 99999)")
+    }
+
+    function isTampered(table) {
+        return select(table, "SELECT TITLE FROM Card WHERE _id=4")[0].TITLE === "کهنه"
+                && select(table, "SELECT COUNT(*) AS n FROM Relations WHERE _id=99999")[0].n === 1
+    }
+
+    // Test functions run in name order; each step starts from the state the previous one left.
+    function test_1_olderVersionDeletesTheFileAndRebuilds() {
+        var table = createTemporaryObject(cardTableComponent, testCase)
+        // Nothing of this process had the database open yet, so its file could go.
+        compare(appUtility.deletedPaths, [offlineStoragePath])
+        compare(appData.db_version, 25)
+        compare(appData.db_inited, true)
+        compare(saveCount, 1)
+        compare(sizes(table), [23, 29, 244, 3037])
+    }
+
+    function test_2_currentVersionLeavesTheDatabaseAlone() {
+        var table = createTemporaryObject(fieldTableComponent, testCase)
+        tamper(table)
+        var other = createTemporaryObject(rowTableComponent, testCase)
+        verify(other.dbInited())
+        compare(appUtility.deletedPaths.length, 1)
+        compare(saveCount, 1)
+        verify(isTampered(table))
+        compare(sizes(table), [23, 29, 244, 3038])
+    }
+
+    function test_3_versionChangeReplacesWhatWasStored() {
+        verify(isTampered(createTemporaryObject(cardTableComponent, testCase)))
+        appData.db_version = 24
+        var table = createTemporaryObject(relationsComponent, testCase)
+        compare(appData.db_version, 25)
+        compare(saveCount, 2)
+        verify(!isTampered(table))
+        compare(sizes(table), [23, 29, 244, 3037])
+        compare(select(table, "SELECT TITLE FROM Card WHERE _id=4")[0].TITLE, "موقعیت ملک")
+        // The database was open in this process: its tables were replaced in place rather than
+        // its file unlinked under the open connection.
+        compare(appUtility.deletedPaths.length, 1)
+    }
+
+    function test_4_onlyTheFirstElementRebuilds() {
+        appData = {}
+        var page = createTemporaryObject(pageComponent, testCase)
+        compare(saveCount, 3)
+        compare(appData.db_version, 25)
+        compare(sizes(page.children[0]), [23, 29, 244, 3037])
+    }
+
+    function test_5_flagsReadBackAsTextCountAsCurrent() {
+        // The settings file may hand the flags back as text.
+        appData = {"db_inited": "true", "db_version": "25"}
+        var table = createTemporaryObject(cardTableComponent, testCase)
+        verify(table.dbInited())
+        compare(saveCount, 3)
+        appData = {"db_inited": "false", "db_version": "25"}
+        verify(!table.dbInited())
+        appData = {"db_inited": true, "db_version": 26}
+        verify(!table.dbInited())
+    }
+
+    QtObject {
+        id: appUtility
+
+        property var deletedPaths: []
+
+        function deleteDbFile(path) {
+            deletedPaths.push(path)
+            storageUtility.deleteDbFile(path)
+        }
+    }
+
+    AppUtility {
+        id: storageUtility
+    }
+
+    Component {
+        id: cardTableComponent
+
+        CardTable {}
+    }
+
+    Component {
+        id: rowTableComponent
+
+        RowTable {}
+    }
+
+    Component {
+        id: fieldTableComponent
+
+        FieldTable {}
+    }
+
+    Component {
+        id: relationsComponent
+
+        Relations {}
+    }
+
+    // A page that declares the three tables, as the form pages do.
+    Component {
+        id: pageComponent
+
+        Item {
+            CardTable {}
+            RowTable {}
+            FieldTable {}
+        }
+    }
+}
