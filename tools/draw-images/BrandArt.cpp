@@ -96,3 +96,19 @@ QImage drawLogoType(const ArtFonts &fonts) {
                      QPointF(600, latinInk.center().y()));
     return image;
 }
+
+QImage drawLogo() {
+    QImage image = art::canvas(QSize(256, 256));
+    QPainter painter(&image);
+    art::smooth(painter);
+
+    const QRectF markBox(24, 20, 208, 208);
+    const QPainterPath mark = brandMark(markBox);
+    painter.fillPath(mark.translated(0, 6), QColor(20, 24, 80, 40));
+    QLinearGradient ink(markBox.topLeft(), markBox.bottomRight());
+    ink.setColorAt(0.0, QColor(0x74, 0x80, 0xff));
+    ink.setColorAt(0.6, brand);
+    ink.setColorAt(1.0, brandDeep);
+    painter.fillPath(mark, ink);
+    return image;
+}

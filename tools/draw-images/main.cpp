@@ -63,6 +63,10 @@ int main(int argc, char *argv[]) {
          [] {
              return drawAppIcon();
          }},
+        {QStringLiteral("logo.png"),
+         [] {
+             return drawLogo();
+         }},
         {QStringLiteral("logo_type.png"),
          [&fonts] {
              return drawLogoType(fonts);
