@@ -82,4 +82,11 @@ TestCase {
         verify(Qt.openUrlExternally("https://127.0.0.1:1/pay?order=7"))
         compare(testSupport.openedUrls[testSupport.openedUrls.length - 1], "https://127.0.0.1:1/pay?order=7")
     }
+
+    function test_expectedWarningsFailNothing() {
+        testSupport.expectWarning("expectedMissingName is not defined")
+        var item = createTemporaryQmlObject("import QtQuick 2.15; Item {}", testCase)
+        item.width = Qt.binding(function() { return expectedMissingName.width })
+        verify(item !== null)
+    }
 }

@@ -5,6 +5,7 @@
 
 class QQmlEngine;
 class QQmlError;
+class QmlTestSupport;
 
 // Prepares the Quick Test runner the way the program prepares itself: the same native types,
 // TLS trust and context properties, plus fresh storage for every test process and a failed
@@ -27,4 +28,5 @@ private:
 
     QTemporaryDir m_home;
     int m_strayWarnings = 0;
+    QmlTestSupport *m_support = nullptr;
 };

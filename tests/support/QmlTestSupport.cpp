@@ -4,6 +4,7 @@
 
 #include <QDesktopServices>
 #include <QFile>
+#include <QRegularExpression>
 
 QmlTestSupport::QmlTestSupport(const QString &homePath, QObject *parent)
     : QObject(parent)
@@ -40,4 +41,18 @@ void QmlTestSupport::captureOpenedUrls() {
 void QmlTestSupport::openUrl(const QUrl &url) {
     m_openedUrls << url.toString();
     Q_EMIT urlOpened(url.toString());
+}
+
+void QmlTestSupport::expectWarning(const QString &pattern) {
+    m_expectedWarnings << pattern;
+}
+
+bool QmlTestSupport::takeExpectedWarning(const QString &warning) {
+    for (int i = 0; i < m_expectedWarnings.size(); ++i) {
+        if (QRegularExpression(m_expectedWarnings.at(i)).match(warning).hasMatch()) {
+            m_expectedWarnings.removeAt(i);
+            return true;
+        }
+    }
+    return false;
 }

@@ -27,6 +27,11 @@ public:
     // From now on URLs the program opens in the system's browser or viewer
     // (Qt.openUrlExternally) are collected in openedUrls instead of being opened.
     Q_INVOKABLE void captureOpenedUrls();
+    // The next QML warning matching `pattern` (a regular expression) is expected: it fails
+    // nothing (it may arrive after the test function, as binding errors do).
+    Q_INVOKABLE void expectWarning(const QString &pattern);
+    // Consumes an expectation the warning matches; false when none does.
+    bool takeExpectedWarning(const QString &warning);
 
 Q_SIGNALS:
     void urlOpened(const QString &url);
@@ -36,6 +41,7 @@ private Q_SLOTS:
 
 private:
     QStringList m_openedUrls;
+    QStringList m_expectedWarnings;
     bool m_capturing = false;
     QString m_homePath;
 };
