@@ -20,24 +20,24 @@
 
 namespace {
 
-QString cacheLocation() { return QStandardPaths::writableLocation(QStandardPaths::CacheLocation); }
+QString cacheLocation() {
+    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+}
 
-QString quoted(const QString &text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
+QString quoted(const QString &text) {
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
 
 } // namespace
 
 Utility::Utility(QObject *parent)
-    : QObject(parent)
-{
-}
+    : QObject(parent) {}
 
-QString Utility::mediaDirectory()
-{
+QString Utility::mediaDirectory() {
     return QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) + QStringLiteral("/velmora/");
 }
 
-QString Utility::getTempDirectory()
-{
+QString Utility::getTempDirectory() {
     const QString cache = cacheLocation();
     const QString path = cache + QStringLiteral("/temp/");
     if (!QDir(path).exists())
@@ -45,22 +45,21 @@ QString Utility::getTempDirectory()
     return path;
 }
 
-void Utility::copyToClipboard(const QString &text)
-{
+void Utility::copyToClipboard(const QString &text) {
     if (QClipboard *clipboard = QGuiApplication::clipboard())
         clipboard->setText(text, QClipboard::Clipboard);
 }
 
-void Utility::clearCache()
-{
+void Utility::clearCache() {
     removeDir(cacheLocation() + QStringLiteral("/cache_images/"));
     removeDir(cacheLocation() + QStringLiteral("/cache_videos/"));
 }
 
-void Utility::clearTemp() { removeDir(cacheLocation() + QStringLiteral("/temp/")); }
+void Utility::clearTemp() {
+    removeDir(cacheLocation() + QStringLiteral("/temp/"));
+}
 
-void Utility::mediaVisible(bool visible)
-{
+void Utility::mediaVisible(bool visible) {
     const QString media = mediaDirectory();
     if (!QDir(media).exists())
         QDir().mkpath(media);
@@ -79,12 +78,15 @@ void Utility::mediaVisible(bool visible)
     }
 }
 
-QString Utility::deviceId() { return QString::fromUtf8(QSysInfo::machineUniqueId()); }
+QString Utility::deviceId() {
+    return QString::fromUtf8(QSysInfo::machineUniqueId());
+}
 
-QString Utility::osVersion() { return QSysInfo::productVersion(); }
+QString Utility::osVersion() {
+    return QSysInfo::productVersion();
+}
 
-void Utility::deleteDbFile(const QString &filePath)
-{
+void Utility::deleteDbFile(const QString &filePath) {
     // Spelled as the QML local storage spells its folder: file systems here tell case apart.
     QDir databases(filePath + QStringLiteral("/Databases/"));
     const QStringList files = databases.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
@@ -92,8 +94,19 @@ void Utility::deleteDbFile(const QString &filePath)
         QFile::remove(databases.filePath(name));
 }
 
-bool Utility::removeDir(const QString &dirName)
-{
+QString Utility::urlToLocalPath(const QString &url) const {
+    const QUrl parsed(url, QUrl::StrictMode);
+    if (parsed.isLocalFile())
+        return parsed.toLocalFile();
+    // Already a path (or a URL of another scheme, which has no local path).
+    return parsed.scheme().isEmpty() || parsed.scheme().size() == 1 ? url : QString();
+}
+
+QString Utility::localPathToUrl(const QString &path) const {
+    return path.isEmpty() ? QString() : QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded);
+}
+
+bool Utility::removeDir(const QString &dirName) {
     QDir dir(dirName);
     if (!dir.exists())
         return true;
@@ -111,8 +124,7 @@ bool Utility::removeDir(const QString &dirName)
 
 void Utility::sendMultipartRequest(const QString &rout, const QString &apiToken, const QString &fileKey,
                                    const QString &file, const QList<QString> &keys,
-                                   const QList<QString> &values)
-{
+                                   const QList<QString> &values) {
     auto *body = new QFile(file);
     if (!body->open(QIODevice::ReadOnly)) {
         // Nothing is sent for a file that cannot be read; the caller hears why, as it would
@@ -152,8 +164,7 @@ void Utility::sendMultipartRequest(const QString &rout, const QString &apiToken,
     connect(reply, &QNetworkReply::finished, this, &Utility::networkRequestDone);
 }
 
-void Utility::networkRequestDone()
-{
+void Utility::networkRequestDone() {
     // The reply that finished, not the last one started: two uploads on one object can never
     // swap their results.
     auto *reply = qobject_cast<QNetworkReply *>(sender());
@@ -170,4 +181,6 @@ void Utility::networkRequestDone()
     Q_EMIT requestFinished(result);
 }
 
-QString Utility::compressImage(const QString &filePath) { return filePath; }
+QString Utility::compressImage(const QString &filePath) {
+    return filePath;
+}

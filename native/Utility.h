@@ -8,8 +8,7 @@ class QNetworkAccessManager;
 
 // Small operating-system services for QML (device identity, clipboard, temporary, cache and
 // media folders, local-storage files) and the multipart upload of files to the service.
-class Utility : public QObject
-{
+class Utility : public QObject {
     Q_OBJECT
 
 public:
@@ -27,6 +26,11 @@ public Q_SLOTS:
     QString deviceId();
     QString osVersion();
     void deleteDbFile(const QString &filePath);
+
+    // Conversions between the "file:" URLs that file dialogs and image views use and local
+    // paths, for every platform and any file name (spaces, Persian letters, '#', '%').
+    QString urlToLocalPath(const QString &url) const;
+    QString localPathToUrl(const QString &path) const;
 
     void sendMultipartRequest(const QString &rout, const QString &apiToken, const QString &fileKey,
                               const QString &file, const QList<QString> &keys, const QList<QString> &values);

@@ -139,6 +139,32 @@ private Q_SLOTS:
         QCOMPARE(QGuiApplication::clipboard()->text(QClipboard::Clipboard), text);
     }
 
+    void localUrlsAndPathsConvertBothWays_data() {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("plain") << QStringLiteral("/home/agent/export.xlsx");
+        QTest::newRow("spaces") << QStringLiteral("/home/agent/My Files/export 1.xlsx");
+        QTest::newRow("persian") << QStringLiteral(
+            "/home/مشاور/اسناد/خروجی فایل‌ها.xlsx");
+        QTest::newRow("reserved characters") << QStringLiteral("/tmp/a#b%20c?d.png");
+    }
+
+    void localUrlsAndPathsConvertBothWays() {
+        QFETCH(QString, path);
+        Utility utility;
+        const QString url = utility.localPathToUrl(path);
+        QVERIFY(url.startsWith(QStringLiteral("file:///")));
+        QCOMPARE(utility.urlToLocalPath(url), path);
+        // A path stays a path.
+        QCOMPARE(utility.urlToLocalPath(path), path);
+    }
+
+    void urlsWithoutALocalPathGiveNone() {
+        Utility utility;
+        QCOMPARE(utility.urlToLocalPath(QStringLiteral("https://127.0.0.1/a.png")), QString());
+        QCOMPARE(utility.urlToLocalPath(QStringLiteral("qrc:/rss/images/icon.png")), QString());
+        QCOMPARE(utility.localPathToUrl(QString()), QString());
+    }
+
 private:
     QTemporaryDir m_home;
 };
