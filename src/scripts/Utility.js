@@ -1,0 +1,156 @@
+// General helpers shared by the documents: request parameters, money texts, short number texts,
+// list surgery, view creation and the Android permission chain. No state lives here; every
+// importing document evaluates its own copy, and `Qt`, `toast` and `console` are the importer's.
+
+// Pixel sizes of text.
+var TextSize = {
+    xSmall: 8,
+    small: 10,
+    medium: 12,
+    normal: 14,
+    large: 16,
+    XLarge: 18
+}
+
+// Pixel sizes of icon glyphs.
+var IconSize = {
+    xSmall: 12,
+    small: 14,
+    medium: 16,
+    normal: 18,
+    large: 22,
+    XLarge: 24,
+    XXLarge: 28,
+    XXXLarge: 35
+}
+
+function getParameter(_key, _value) {
+    return { key: _key, value: _value }
+}
+
+// Groups by three counted from the right; every character counts, so signs and decimal points are
+// grouped like digits (the inputs that use this hold whole toman amounts).
+function putComma(currency) {
+    if (!currency)
+        return currency
+    var text = removeCommas(String(currency))
+    var grouped = ""
+    var taken = 0
+    for (var i = text.length - 1; i >= 0; --i) {
+        if (taken > 0 && taken % 3 === 0)
+            grouped = "," + grouped
+        grouped = text.charAt(i) + grouped
+        ++taken
+    }
+    return grouped
+}
+
+function removeCommas(currency) {
+    return replaceAll(String(currency), ",", "")
+}
+
+function replaceAll(str, search, replacement) {
+    return String(str).split(search).join(replacement)
+}
+
+// Cuts towards minus infinity, never rounds up: a shortened count must not claim more than it has.
+function round(value, precision) {
+    var factor = Math.pow(10, precision ? precision : 0)
+    return Math.floor(value * factor) / factor
+}
+
+function getDigit(digit) {
+    if (digit === undefined)
+        return ""
+    if (digit < 1000)
+        return digit
+    return getDigitWithLetter(digit, 1000)
+}
+
+function getDigitWithLetter(digit, min) {
+    if (digit >= min && digit < min * 1000) {
+        var letter = min === 1000 ? "K" : (min === 1000000 ? "M" : "B")
+        return round(digit / min, 1) + letter
+    }
+    return getDigitWithLetter(digit, min * 1000)
+}
+
+// `keys` are positions in the array as it was before the call, so each one is shifted down by the
+// number of smaller positions already spliced out.
+function remove(array, keys) {
+    var removed = []
+    for (var i = 0; i < keys.length; ++i) {
+        var key = keys[i]
+        var index = key - checkRemoved(removed, key)
+        removed.push(key)
+        array.splice(index, 1)
+    }
+}
+
+function checkRemoved(array, key) {
+    var smaller = 0
+    for (var i = 0; i < array.length; ++i) {
+        if (array[i] < key)
+            ++smaller
+    }
+    return smaller
+}
+
+function createView(view, parent, properties) {
+    var component = Qt.createComponent(view)
+    if (properties !== undefined)
+        return component.createObject(parent, properties)
+    return component.createObject()
+}
+
+// Keeps only the folders the given user belongs to (once per matching membership).
+function find(office, currentUser) {
+    var folders = []
+    var all = office.folders || []
+    for (var i = 0; i < all.length; ++i) {
+        var users = all[i].users
+        if (!users)
+            continue
+        for (var j = 0; j < users.length; ++j) {
+            if (users[j]._id === currentUser._id)
+                folders.push(all[i])
+        }
+    }
+    office.folders = folders
+}
+
+function runOnDesktop() {
+    return Qt.platform.os === "windows" || Qt.platform.os === "osx"
+}
+
+var permissionMessage = {
+    fa: "برنامه برای عملکرد بهتر نیاز به این اجازه توسط شما دارد",
+    en: "Application needs this permission to working correctly"
+}
+
+// Asks for each permission not yet held, one at a time; a refusal ends the program because the
+// Android build cannot work without its storage and phone permissions.
+function getPermissions(api, permissions, index) {
+    if (index >= permissions.length) {
+        api.destroy()
+        return
+    }
+    var permission = permissions[index]
+    if (api.checkPermission(permission)) {
+        getPermissions(api, permissions, index + 1)
+        return
+    }
+    var handler = function (granted) {
+        // One answer per request: a handler left connected would also answer the next request.
+        api.permissionResult.disconnect(handler)
+        print("permission " + (granted ? "granted" : "denied"))
+        if (granted) {
+            getPermissions(api, permissions, index + 1)
+        } else {
+            toast.show(permissionMessage.fa, toast.durationShort)
+            Qt.quit()
+        }
+    }
+    api.permissionResult.connect(handler)
+    api.requestPersmission(permission)
+}
