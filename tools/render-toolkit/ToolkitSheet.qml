@@ -275,6 +275,34 @@ Item {
         }
     }
 
+    DatePicker { id: datePicker }
+    TimePicker { id: timePicker; selectedHour: 10; selectedMinute: 30 }
+    SearchDialog {
+        id: searchDialog
+
+        dialogTitle: "انتخاب منطقه"
+        items: [
+            { title: "احمدآباد", description: "منطقه ۱ - مشهد" },
+            { title: "سجاد", description: "منطقه ۱ - مشهد" },
+            { title: "وکیل آباد", description: "منطقه ۹ - مشهد" },
+            { title: "هاشمیه", description: "منطقه ۹ - مشهد" }
+        ]
+    }
+
+    Rectangle {
+        visible: appWindow.section === "calendar"
+        anchors.centerIn: parent
+        width: 420
+        height: 460
+        color: Colors.white
+        radius: 10
+
+        PersianCalendar {
+            anchors.fill: parent
+            anchors.margins: 10
+        }
+    }
+
     TestCase {
         name: "ToolkitSheet"
         when: windowShown
@@ -341,6 +369,18 @@ Item {
                 save(dialogs[i][1])
                 close(dialogs[i][0])
             }
+
+            var pickers = [[datePicker, "date-picker"], [timePicker, "time-picker"], [searchDialog, "search-dialog"]]
+            for (var j = 0; j < pickers.length; ++j) {
+                pickers[j][0].initial()
+                settle(pickers[j][0])
+                save(pickers[j][1])
+                close(pickers[j][0])
+            }
+
+            appWindow.section = "calendar"
+            wait(500)
+            save("persian-calendar")
         }
     }
 }
