@@ -9,14 +9,12 @@ namespace {
 
 constexpr qint64 replyBufferSize = 1 << 20;
 
-QString errorName(QNetworkReply::NetworkError code)
-{
+QString errorName(QNetworkReply::NetworkError code) {
     const char *name = QMetaEnum::fromType<QNetworkReply::NetworkError>().valueToKey(code);
     return name ? QString::fromLatin1(name) : QString::number(int(code));
 }
 
-bool isSuccessStatus(const QNetworkReply *reply)
-{
+bool isSuccessStatus(const QNetworkReply *reply) {
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (!status.isValid())
         return true; // not HTTP, or no status line yet
@@ -27,14 +25,12 @@ bool isSuccessStatus(const QNetworkReply *reply)
 } // namespace
 
 DownloadManager::DownloadManager(QObject *parent)
-    : QObject(parent)
-{
+    : QObject(parent) {
     m_stallTimer.setSingleShot(true);
     connect(&m_stallTimer, &QTimer::timeout, this, &DownloadManager::timeout);
 }
 
-DownloadManager::~DownloadManager()
-{
+DownloadManager::~DownloadManager() {
     pause();
     if (m_file) {
         m_file->close();
@@ -42,10 +38,11 @@ DownloadManager::~DownloadManager()
     }
 }
 
-void DownloadManager::download(const QUrl &url) { download(url, QStringLiteral("test")); }
+void DownloadManager::download(const QUrl &url) {
+    download(url, QStringLiteral("test"));
+}
 
-void DownloadManager::download(const QUrl &url, const QString &fileName)
-{
+void DownloadManager::download(const QUrl &url, const QString &fileName) {
     qDebug().noquote() << QStringLiteral("download: URL=") + url.toString();
 
     // A download already under way gives way to the new one; its part file stays for later.
@@ -70,8 +67,7 @@ void DownloadManager::download(const QUrl &url, const QString &fileName)
     startHead();
 }
 
-void DownloadManager::startHead()
-{
+void DownloadManager::startHead() {
     m_probing = true;
     m_pausedWhileProbing = false;
     m_reply = m_network->head(m_request);
@@ -80,10 +76,11 @@ void DownloadManager::startHead()
     connect(m_reply, &QNetworkReply::errorOccurred, this, &DownloadManager::error);
 }
 
-void DownloadManager::startStallTimer() { m_stallTimer.start(m_stallTimeoutMs); }
+void DownloadManager::startStallTimer() {
+    m_stallTimer.start(m_stallTimeoutMs);
+}
 
-void DownloadManager::finishedHead()
-{
+void DownloadManager::finishedHead() {
     m_stallTimer.stop();
     m_probing = false;
     m_acceptRanges = false;
@@ -140,16 +137,16 @@ void DownloadManager::finishedHead()
     download();
 }
 
-void DownloadManager::download()
-{
+void DownloadManager::download() {
     qDebug() << "download()";
     if (!m_file || !m_file->isOpen() || m_reply)
         return;
 
     if (m_acceptRanges) {
+        // The end of a byte range is the position of its last byte, inclusive.
         QByteArray range = "bytes=" + QByteArray::number(m_resumeOffset) + '-';
         if (m_totalSize > 0)
-            range += QByteArray::number(m_totalSize);
+            range += QByteArray::number(m_totalSize - 1);
         m_request.setRawHeader("Range", range);
     } else {
         m_request.setRawHeader("Range", QByteArray());
@@ -164,31 +161,31 @@ void DownloadManager::download()
     connect(m_reply, &QNetworkReply::readyRead, this, &DownloadManager::writeAvailableData);
 }
 
-void DownloadManager::writeAvailableData()
-{
+void DownloadManager::writeAvailableData() {
     if (!m_reply)
         return;
     const QByteArray data = m_reply->readAll();
     // An error page is not part of the file.
     if (data.isEmpty() || !isSuccessStatus(m_reply) || !m_file)
         return;
-    if (m_resumeOffset > 0 &&
-        m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 200) {
+    if (m_resumeOffset > 0 && m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 200) {
         // The server ignored the range and sends the whole file: start the part file over.
         qDebug() << "range ignored by the server, restarting from 0";
         m_file->resize(0);
         m_resumeOffset = 0;
     }
     m_file->write(data);
+    // A pause or a crash resumes from what is on disk.
+    m_file->flush();
 }
 
-void DownloadManager::downloadProgress(qint64 bytesReceived, qint64 bytesTotal)
-{
+void DownloadManager::downloadProgress(qint64 bytesReceived, qint64 bytesTotal) {
     m_stallTimer.stop();
     writeAvailableData();
     m_position = m_resumeOffset + bytesReceived;
     const qint64 whole = bytesTotal >= 0 ? m_resumeOffset + bytesTotal : m_totalSize;
-    qDebug().noquote() << QStringLiteral("Download Progress: Received=%1: Total=%2").arg(m_position).arg(whole);
+    qDebug().noquote()
+        << QStringLiteral("Download Progress: Received=%1: Total=%2").arg(m_position).arg(whole);
     if (whole > 0) {
         const int percentage = int(m_position * 100 / whole);
         qDebug() << "Download Progress:" << percentage;
@@ -197,8 +194,7 @@ void DownloadManager::downloadProgress(qint64 bytesReceived, qint64 bytesTotal)
     startStallTimer();
 }
 
-void DownloadManager::pause()
-{
+void DownloadManager::pause() {
     qDebug().noquote() << QStringLiteral("pause() = ") + QString::number(m_position);
     if (!m_reply)
         return;
@@ -223,8 +219,7 @@ void DownloadManager::pause()
     m_position = 0;
 }
 
-void DownloadManager::resume()
-{
+void DownloadManager::resume() {
     qDebug().noquote() << QStringLiteral("resume() = ") + QString::number(m_resumeOffset);
     if (m_pausedWhileProbing) {
         startHead();
@@ -233,8 +228,7 @@ void DownloadManager::resume()
     download();
 }
 
-void DownloadManager::finished()
-{
+void DownloadManager::finished() {
     qDebug() << "finished";
     m_stallTimer.stop();
     QNetworkReply *reply = m_reply;
@@ -255,8 +249,7 @@ void DownloadManager::finished()
     complete();
 }
 
-void DownloadManager::complete()
-{
+void DownloadManager::complete() {
     m_file->close();
     QFile::remove(m_fileName);
     const bool renamed = m_file->rename(m_fileName);
@@ -270,8 +263,7 @@ void DownloadManager::complete()
     Q_EMIT downloadComplete();
 }
 
-void DownloadManager::fail(const QString &errorText)
-{
+void DownloadManager::fail(const QString &errorText) {
     qDebug().noquote() << QStringLiteral("failed: ") + errorText;
     if (m_file) {
         m_file->flush();
@@ -281,9 +273,10 @@ void DownloadManager::fail(const QString &errorText)
     Q_EMIT downloadFailed(errorText);
 }
 
-void DownloadManager::error(QNetworkReply::NetworkError code)
-{
+void DownloadManager::error(QNetworkReply::NetworkError code) {
     qDebug().noquote() << QStringLiteral("error(%1)").arg(errorName(code));
 }
 
-void DownloadManager::timeout() { qDebug() << "timeout"; }
+void DownloadManager::timeout() {
+    qDebug() << "timeout";
+}

@@ -13,8 +13,7 @@ class QNetworkAccessManager;
 // Downloads one URL into a local file that survives interruptions: the body goes to a ".part"
 // file, continued from its length when the server serves byte ranges, and takes the final name
 // only once the transfer has succeeded.
-class DownloadManager : public QObject
-{
+class DownloadManager : public QObject {
     Q_OBJECT
 
 public:

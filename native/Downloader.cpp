@@ -20,23 +20,21 @@ constexpr qint64 speedReportIntervalMs = 200;
 constexpr qint64 replyBufferSize = 1 << 20;
 
 const QString fallbackFileName = QStringLiteral("download");
+constexpr int maxFileNameBytes = 255;
 
 } // namespace
 
 Downloader::Downloader(QObject *parent)
-    : QObject(parent)
-{
+    : QObject(parent) {
     qRegisterMetaType<QNetworkReply::NetworkError>("QNetworkReply::NetworkError");
 }
 
-Downloader::~Downloader()
-{
+Downloader::~Downloader() {
     // A transfer cut short by the owner going away leaves no half-written media file behind.
     abandonCurrentDownload();
 }
 
-QString Downloader::fileNameForUrl(const QUrl &url)
-{
+QString Downloader::fileNameForUrl(const QUrl &url) {
     const QString encodedPath = url.path(QUrl::FullyEncoded);
     const QString lastSegment = encodedPath.mid(encodedPath.lastIndexOf(QLatin1Char('/')) + 1);
     QString name = QUrl::fromPercentEncoding(lastSegment.toUtf8());
@@ -54,19 +52,36 @@ QString Downloader::fileNameForUrl(const QUrl &url)
     plain = plain.trimmed();
     if (plain.isEmpty() || plain == QLatin1String(".") || plain == QLatin1String(".."))
         return fallbackFileName;
-    return plain;
+
+    // File systems take at most 255 bytes per name; shorten the stem, keep the extension.
+    const int dot = plain.lastIndexOf(QLatin1Char('.'));
+    const QString extension = (dot > 0 && plain.size() - dot <= 16) ? plain.mid(dot) : QString();
+    QString stem = plain.left(plain.size() - extension.size());
+    while (!stem.isEmpty() && (stem + extension).toUtf8().size() > maxFileNameBytes) {
+        stem.chop(1);
+        if (!stem.isEmpty() && stem.at(stem.size() - 1).isHighSurrogate())
+            stem.chop(1);
+    }
+    return stem.isEmpty() ? fallbackFileName : stem + extension;
 }
 
-QString Downloader::getDownloadPath() { return m_downloadPath; }
+QString Downloader::getDownloadPath() {
+    return m_downloadPath;
+}
 
-void Downloader::setCache(bool cache) { m_cache = cache; }
+void Downloader::setCache(bool cache) {
+    m_cache = cache;
+}
 
-void Downloader::setCacheImage(bool cache) { m_cacheImage = cache; }
+void Downloader::setCacheImage(bool cache) {
+    m_cacheImage = cache;
+}
 
-void Downloader::setForce(bool force) { m_force = force; }
+void Downloader::setForce(bool force) {
+    m_force = force;
+}
 
-void Downloader::abandonCurrentDownload()
-{
+void Downloader::abandonCurrentDownload() {
     if (m_reply) {
         QNetworkReply *reply = m_reply;
         m_reply = nullptr;
@@ -85,17 +100,15 @@ void Downloader::abandonCurrentDownload()
     m_bytesSinceSpeedReport = 0;
 }
 
-void Downloader::downloadUrl(const QString &url)
-{
+void Downloader::downloadUrl(const QString &url) {
     // The earlier transfer would otherwise keep writing and signalling next to the new one.
     abandonCurrentDownload();
 
     const QUrl source(url, QUrl::TolerantMode);
     QNetworkRequest request(source);
 
-    const QString base = QStandardPaths::writableLocation((m_cache || m_cacheImage)
-                                                              ? QStandardPaths::CacheLocation
-                                                              : QStandardPaths::PicturesLocation);
+    const QString base = QStandardPaths::writableLocation(
+        (m_cache || m_cacheImage) ? QStandardPaths::CacheLocation : QStandardPaths::PicturesLocation);
     const QString folder = base + QStringLiteral("/norvela/");
     if (!QDir(folder).exists())
         QDir(base).mkdir(QStringLiteral("norvela"));
@@ -128,15 +141,16 @@ void Downloader::downloadUrl(const QString &url)
     connect(m_reply, &QNetworkReply::errorOccurred, this, &Downloader::error);
 }
 
-void Downloader::appendAvailableData()
-{
+void Downloader::appendAvailableData() {
     const QByteArray data = m_reply->readAll();
-    if (m_file && m_file->isOpen())
+    if (m_file && m_file->isOpen()) {
         m_file->write(data);
+        // What has arrived is on disk, not in a buffer that a crash would lose.
+        m_file->flush();
+    }
 }
 
-void Downloader::downloadReadyRead()
-{
+void Downloader::downloadReadyRead() {
     if (!m_reply || m_reply->error() != QNetworkReply::NoError)
         return;
 
@@ -155,13 +169,11 @@ void Downloader::downloadReadyRead()
     appendAvailableData();
 }
 
-void Downloader::downloadProgress(qint64 bytesReceived, qint64 bytesTotal)
-{
+void Downloader::downloadProgress(qint64 bytesReceived, qint64 bytesTotal) {
     Q_EMIT progress(bytesReceived, bytesTotal);
 }
 
-void Downloader::downloadFinished()
-{
+void Downloader::downloadFinished() {
     QNetworkReply *reply = m_reply;
     if (!reply)
         return;
@@ -173,6 +185,10 @@ void Downloader::downloadFinished()
             m_file->flush();
             m_file->close();
         }
+    } else if (m_file && m_file->isOpen()) {
+        // A failure the reply reported only now: no half file stays behind either.
+        m_file->close();
+        m_file->remove();
     }
     m_reply = nullptr;
     reply->disconnect(this);
@@ -184,8 +200,7 @@ void Downloader::downloadFinished()
     Q_EMIT downloadError(code);
 }
 
-void Downloader::error(QNetworkReply::NetworkError code)
-{
+void Downloader::error(QNetworkReply::NetworkError code) {
     if (m_file && m_file->isOpen()) {
         m_file->close();
         m_file->remove();

@@ -10,8 +10,7 @@ class QUrl;
 
 // Fetches one remote file into the program's media (or cache) folder and reports progress,
 // speed, completion and failure to QML. One download at a time per object.
-class Downloader : public QObject
-{
+class Downloader : public QObject {
     Q_OBJECT
 
 public:

@@ -1,5 +1,8 @@
 #include "QmlTypes.h"
 
+#include "Downloader.h"
+#include "Excel.h"
+#include "PrintAction.h"
 #include "Settings.h"
 #include "Utility.h"
 
@@ -7,11 +10,13 @@
 
 namespace QmlTypes {
 
-void registerAll()
-{
+void registerAll() {
     // Order matters to nobody at run time, but it is kept as documented.
     qmlRegisterType<Settings>("AppSettings", 1, 0, "Settings");
+    qmlRegisterType<Downloader>("AppDownloader", 1, 0, "Downloader");
     qmlRegisterType<Utility>("AppUtility", 1, 0, "AppUtility");
+    qmlRegisterType<PrintAction>("AppPrint", 1, 0, "PrintAction");
+    qmlRegisterType<Excel>("AppExcel", 1, 0, "Excel");
 }
 
 } // namespace QmlTypes
