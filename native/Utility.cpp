@@ -37,11 +37,13 @@ QString Utility::mediaDirectory() {
     return QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) + QStringLiteral("/velmora/");
 }
 
-QString Utility::getTempDirectory() {
-    const QString cache = cacheLocation();
-    const QString path = cache + QStringLiteral("/temp/");
+QString Utility::getTempDirectory()
+{
+    // The whole path is made: on a first start nothing has created the cache location yet,
+    // and a crop saved into a folder that does not exist would be lost.
+    const QString path = cacheLocation() + QStringLiteral("/temp/");
     if (!QDir(path).exists())
-        QDir(cache).mkdir(QStringLiteral("temp"));
+        QDir().mkpath(path);
     return path;
 }
 

@@ -51,14 +51,11 @@ private Q_SLOTS:
         QDir().mkpath(m_home.path());
     }
 
-    void tempDirectoryNeedsAnExistingCacheLocation() {
+    void tempDirectoryIsMadeEvenOnAFirstStart()
+    {
         Utility utility;
         const QString expected = cacheLocation() + QStringLiteral("/temp/");
-        // The cache location itself is never created: the path comes back all the same.
-        QCOMPARE(utility.getTempDirectory(), expected);
         QVERIFY(!QDir(cacheLocation()).exists());
-
-        QDir().mkpath(cacheLocation());
         QCOMPARE(utility.getTempDirectory(), expected);
         QVERIFY(QDir(expected).exists());
         QCOMPARE(utility.getTempDirectory(), expected);
