@@ -3,7 +3,8 @@ import QtQuick.Window 2.15
 import QtTest 1.15
 import AppUtility 1.0
 
-// The main window: its fonts, native members and page stack, and the close rules.
+// The main window: its fonts, native members and page stack, the way a start leads to the
+// sign-in, the Android permission chain and the close rules.
 TestCase {
     id: testCase
 
@@ -72,13 +73,55 @@ TestCase {
         compare(window.appData.deviceId, utility.deviceId())
     }
 
-    function test_z_closePopsPagesThenCloses() {
+    function signInPageShown(pages) {
+        return pages.currentItem !== null && pages.currentItem.swipeView !== undefined
+    }
+
+    function test_aSignedOutStartGoesFromTheSplashToTheSignIn() {
         var pages = stack()
         verify(pages !== null)
-        pages.push(pageComponent)
-        pages.push(pageComponent)
+        // The splash page waits a moment before it hands over.
+        if (!signInPageShown(pages))
+            verify(pages.currentItem.goToNextPage !== undefined, "the splash page comes first")
+        tryVerify(function () { return signInPageShown(pages) }, 5000)
+        compare(pages.depth, 1)
+        compare(pages.currentItem.swipeView.currentIndex, 1)
+    }
+
+    function test_permissionChainAsksForWhatIsNotHeld() {
+        var api = permissionApi.createObject(testCase, { held: ["storage"] })
+        var destroyed = false
+        api.Component.destruction.connect(function () { destroyed = true })
+        window.getPermissions(api, ["storage", "phone", "camera"], 0)
+        compare(api.asked, ["phone"])
+        api.permissionResult(true)
+        compare(api.asked, ["phone", "camera"])
+        verify(!destroyed)
+        api.permissionResult(true)
+        compare(api.asked, ["phone", "camera"], "one answer per request")
+        tryVerify(function () { return destroyed })
+    }
+
+    function test_z_closeDismissesNoticesThenPopsPagesThenCloses() {
+        var pages = stack()
+        tryVerify(function () { return signInPageShown(pages) }, 5000)
+        var probe = pages.push(Qt.resolvedUrl("RequestProbe.qml"))
         pages.push(pageComponent)
         compare(pages.depth, 3)
+
+        probe.loading.initial()
+        probe.toastDialog.show("پیام آزمایشی", probe.toastDialog.durationLong)
+        verify(probe.loading.visible)
+        tryCompare(probe.toastDialog, "visible", true)
+
+        window.close()
+        compare(probe.loading.visible, false, "the busy notice goes first")
+        verify(probe.toastDialog.visible)
+        compare(pages.depth, 3)
+        window.close()
+        tryCompare(probe.toastDialog, "visible", false)
+        compare(pages.depth, 3)
+        verify(window.visible)
 
         window.close()
         compare(pages.depth, 2)
@@ -98,5 +141,20 @@ TestCase {
         id: pageComponent
 
         Item {}
+    }
+
+    // Stands in for the Android platform wrapper, which desktop builds never have.
+    Component {
+        id: permissionApi
+
+        QtObject {
+            property var held: []
+            property var asked: []
+
+            signal permissionResult(var granted)
+
+            function checkPermission(name) { return held.indexOf(name) >= 0 }
+            function requestPersmission(name) { asked = asked.concat([name]) }
+        }
     }
 }

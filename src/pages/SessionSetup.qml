@@ -1,0 +1,89 @@
+import QtQuick 2.15
+import "../scripts/Request.js" as Api
+
+// What follows a sign-in or a restored session: the current user, the service options, the
+// user's office and, for a new office, its system folders; then the page the user works on.
+// The splash page and the login page each hold one; it replaces whichever page is on top.
+QtObject {
+    id: root
+
+    // The schema's field table: the system folders are named after the deal types' titles.
+    property var fieldTable: null
+    property url mainPageUrl: Qt.resolvedUrl("Main.qml")
+    property url profilePageUrl: Qt.resolvedUrl("Profile.qml")
+
+    // The keys the client adds to the service's user record and keeps across its replacement.
+    // The adviser's password is not among them: the refresh token renews the session, so
+    // nothing needs it once the sign-in has been answered.
+    readonly property var carriedKeys: ["apiToken", "refreshToken", "username"]
+
+    function getUserData() {
+        Api.sendRequest("POST", "getMe", function (result) {
+            var user = result.user
+            for (var i = 0; i < carriedKeys.length; ++i) {
+                var key = carriedKeys[i]
+                if (userData[key] !== undefined)
+                    user[key] = userData[key]
+            }
+            userData = user
+            saveUserData()
+            getOptions()
+        }, function () {}, [])
+    }
+
+    function getOptions() {
+        Api.sendRequest("POST", "options/searchOptions", function (result) {
+            var options = result.sysOpt && result.sysOpt.data ? result.sysOpt.data : []
+            for (var i = 0; i < options.length; ++i) {
+                if (options[i].key !== "URLS")
+                    continue
+                appData.avatarImagesUrl = options[i].value.userAvatarImagesBaseUrl
+                appData.fileImagesUrl = options[i].value.propertyImagesBaseUrl
+                appData.blogImagesUrl = options[i].value.blogImagesBaseUrl
+                saveUserData()
+            }
+            if (userData.officeId)
+                getOfficeData()
+            else
+                appStack.replace(String(profilePageUrl))
+        }, function () {}, [], false)
+    }
+
+    function getOfficeData() {
+        Api.sendRequest("POST", userData.systemRole + "/office/getMyOffice", function (result) {
+            userData.office = result.office
+            saveUserData()
+            if (result.office && result.office.folders && result.office.folders.length > 0)
+                appStack.replace(String(mainPageUrl))
+            else
+                addFolder(1)
+        }, function () {}, [])
+    }
+
+    // One system folder per deal type, strictly one after another so that their order on the
+    // service is the deal types' order; a failure leaves the chain (and the user) where it is.
+    function addFolder(dealType) {
+        if (dealType >= 9) {
+            appStack.replace(String(mainPageUrl))
+            return
+        }
+        var query = {
+            page: 1,
+            count: 100,
+            condition: true,
+            searchOperator: "and",
+            sortBy: "created_at",
+            sortDirection: -1,
+            dealType: dealType
+        }
+        var body = {
+            title: fieldTable.getById(dealType).title,
+            query: JSON.stringify(query),
+            systemFolder: true,
+            options: { color: dealType < 5 ? 1 : 2, order: dealType }
+        }
+        Api.sendJsonRequest("POST", userData.systemRole + "/folders/createFolder", function () {
+            addFolder(dealType + 1)
+        }, function () {}, body)
+    }
+}

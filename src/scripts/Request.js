@@ -1,0 +1,271 @@
+// The client's road to the service's JSON API. Imported by pages as `Api`; it keeps no state of
+// its own and reaches the window's session members (apiToken, userData, appData, isLogin,
+// showLog, saveUserData) and shared notices (dialogLoading, toast, appStack) by name when a call
+// is made, so every importing document must live inside the main window's context.
+.import "Utility.js" as Utility
+
+var systemErrorText = "خطایی در سیستم رخ داد لطفا مجدد تلاش نمایید"
+var refreshErrorText = "خطایی در اجرای برنامه بوجود آمد\nلطفا برنامه را بسته و مجددا باز نمایید"
+var tokenExpiredError = "E_JWT_TOKEN_EXPIRED"
+var deviceLimitCode = "DEVICE_LIMIT_REACHED"
+
+// Values that must never reach the console in clear: the tokens that stand for a session and
+// the credentials the user types.
+var tokenKeys = ["token", "refreshToken", "apiToken", "refreshtoken"]
+var credentialKeys = ["password", "newPassword", "rePassword", "verificationCode"]
+
+function isSecretKey(key) {
+    return tokenKeys.indexOf(String(key)) >= 0 || credentialKeys.indexOf(String(key)) >= 0
+}
+
+// A token keeps its last characters, so that a log still tells one token from the next; a typed
+// credential keeps nothing.
+function mask(value) {
+    var text = value === undefined || value === null ? "" : String(value)
+    if (text.length === 0)
+        return text
+    if (text.length >= 16)
+        return "***" + text.substring(text.length - 4)
+    return "***"
+}
+
+function maskValue(key, value) {
+    if (credentialKeys.indexOf(String(key)) >= 0)
+        return value === undefined || value === null || String(value).length === 0 ? "" : "***"
+    return mask(value)
+}
+
+function maskJsonText(text) {
+    try {
+        var parsed = JSON.parse(text)
+        if (parsed === null || typeof parsed !== "object")
+            return text
+        return JSON.stringify(parsed, function (key, value) {
+            if (isSecretKey(key) && (typeof value === "string" || typeof value === "number"))
+                return maskValue(key, value)
+            return value
+        })
+    } catch (e) {
+        return text
+    }
+}
+
+function maskedFormText(parameters) {
+    var pairs = []
+    for (var i = 0; i < parameters.length; ++i) {
+        var key = parameters[i].key
+        var value = isSecretKey(key) ? maskValue(key, parameters[i].value) : encodeFormComponent(parameters[i].value)
+        pairs.push(encodeFormComponent(key) + "=" + value)
+    }
+    return pairs.join("&")
+}
+
+// The window's members as they are when a call is made. The page that made the call may be gone
+// by the time the answer comes, and with it the names it saw; the answer still has to dismiss
+// the loading indicator, show its toast and update the session.
+function windowMembers() {
+    return {
+        window: appWindow,
+        loading: dialogLoading,
+        toast: toast,
+        stack: appStack,
+        utility: appUtility,
+        config: serviceConfig,
+        splashPage: Qt.resolvedUrl("../pages/Splash.qml")
+    }
+}
+
+function log(members, text) {
+    if (members.window.showLog)
+        console.log(text)
+}
+
+function apiUrl(members, version, route) {
+    return members.config.apiBaseUrl + version + "/" + route
+}
+
+// application/x-www-form-urlencoded: a password or name holding "&", "=", "+" or "%" must reach
+// the service as typed. A space goes as "%20" rather than "+": decoders that keep a literal "+"
+// read it right, and so do those that follow the form rules.
+function encodeFormComponent(value) {
+    var text = value === undefined || value === null ? "" : String(value)
+    return encodeURIComponent(text).replace(/[!'()*]/g, function (c) {
+        return "%" + c.charCodeAt(0).toString(16).toUpperCase()
+    })
+}
+
+function formText(parameters) {
+    var pairs = []
+    var list = parameters || []
+    for (var i = 0; i < list.length; ++i)
+        pairs.push(encodeFormComponent(list[i].key) + "=" + encodeFormComponent(list[i].value))
+    return pairs.join("&")
+}
+
+function hasToken(members) {
+    var token = members.window.apiToken
+    return token !== null && token !== undefined && token.length > 0
+}
+
+function showToast(members, text) {
+    if (typeof text === "string" && text.length > 0)
+        members.toast.show(text, members.toast.durationLong)
+}
+
+// The user-facing text of a refusal: the first of `messages`, else `message`.
+function refusalText(response) {
+    if (response.messages !== undefined && response.messages !== null)
+        return response.messages.length > 0 ? response.messages[0] : ""
+    return response.message
+}
+
+function isTokenExpired(response) {
+    return response.error !== undefined && response.error !== null
+            && String(response.error).indexOf(tokenExpiredError) >= 0
+}
+
+function sendRequest(method, route, callbackSuccess, callbackFail, parameters, showLoading) {
+    send("form", method, route, callbackSuccess, callbackFail, parameters, showLoading, false)
+}
+
+function sendJsonRequest(method, route, callbackSuccess, callbackFail, params, showLoading) {
+    send("json", method, route, callbackSuccess, callbackFail, params, showLoading, false)
+}
+
+function sendJsonRequestV2(method, route, callbackSuccess, callbackFail, params, showLoading) {
+    send("json2", method, route, callbackSuccess, callbackFail, params, showLoading, false)
+}
+
+// `renewed` marks the repetition after a token renewal: a second expiry of the same call is
+// reported as a failure instead of renewing again, so a service that keeps refusing a fresh
+// token cannot drive the client into an endless renew-and-repeat loop.
+function send(kind, method, route, callbackSuccess, callbackFail, params, showLoading, renewed) {
+    var members = windowMembers()
+    if (showLoading === undefined)
+        members.loading.initial()
+
+    var url = apiUrl(members, kind === "json2" ? "v2" : "v1", route)
+    var body = kind === "form" ? formText(params) : JSON.stringify(params)
+    log(members, "Url = " + url)
+    log(members, "Params = " + (kind === "form" ? maskedFormText(params || []) : maskJsonText(body)))
+
+    var request = new XMLHttpRequest()
+    request.onreadystatechange = function () {
+        if (request.readyState !== XMLHttpRequest.DONE)
+            return
+        if (showLoading === undefined)
+            members.loading.dismiss()
+        log(members, "Response = " + maskJsonText(request.responseText) + " , status = " + request.status)
+        try {
+            var response = JSON.parse(request.responseText)
+            if (response.ok === true) {
+                callbackSuccess(response.result)
+                return
+            }
+            if (!renewed && isTokenExpired(response)) {
+                renew(members, function () {
+                    send(kind, method, route, callbackSuccess, callbackFail, params, showLoading, true)
+                })
+                return
+            }
+            if (kind === "form") {
+                showToast(members, refusalText(response))
+                if (callbackFail)
+                    callbackFail(request.status, response)
+            } else {
+                if (kind === "json2")
+                    console.log(JSON.stringify(response.error))
+                if (callbackFail)
+                    callbackFail(request.status, response)
+                if (response.messages !== undefined && response.messages !== null && response.messages.length > 0)
+                    showToast(members, response.messages[0])
+            }
+        } catch (e) {
+            console.log(e)
+            showToast(members, systemErrorText)
+        }
+    }
+    request.open(method, url, true)
+    if (kind === "form") {
+        request.setRequestHeader("Content-Type", "application/x-www-form-urlencoded")
+    } else {
+        request.setRequestHeader("accept", "application/json")
+        request.setRequestHeader("Content-Type", "application/json")
+    }
+    if (hasToken(members)) {
+        log(members, "token = " + mask(members.window.apiToken))
+        request.setRequestHeader("Authorization", "Bearer " + members.window.apiToken)
+    }
+    // Asked for although the engine's request object keeps control of the connection header.
+    request.setRequestHeader("Connection", "Close")
+    request.send(body)
+}
+
+function deviceParameters(members) {
+    return [Utility.getParameter("platform", "desktop"),
+            Utility.getParameter("os", Qt.platform.os),
+            Utility.getParameter("deviceId", members.window.appData.deviceId),
+            Utility.getParameter("osVersion", members.utility.osVersion()),
+            Utility.getParameter("appVersion", Qt.application.version)]
+}
+
+// Signed out: back to a single page, the splash page, which leads on to the sign-in. The page
+// that made the call may be among the pages taken off the stack.
+function signOutToSplash(members) {
+    members.window.isLogin = false
+    members.window.saveUserData()
+    members.stack.pop(null)
+    members.stack.replace(members.splashPage)
+}
+
+function refreshToken(request) {
+    renew(windowMembers(), request)
+}
+
+function renew(members, request) {
+    var window = members.window
+    members.loading.initial()
+    var url = apiUrl(members, "v1", "login/" + window.userData.systemRole)
+    var parameters = deviceParameters(members)
+    log(members, "Url = " + url)
+
+    var xhr = new XMLHttpRequest()
+    xhr.onreadystatechange = function () {
+        if (xhr.readyState !== XMLHttpRequest.DONE)
+            return
+        members.loading.dismiss()
+        log(members, "Response = " + maskJsonText(xhr.responseText) + " , status = " + xhr.status)
+        var renewed = false
+        var deviceLimit = false
+        try {
+            var response = JSON.parse(xhr.responseText)
+            if (response.ok === true) {
+                window.userData.apiToken = response.result.token.token
+                window.apiToken = response.result.token.token
+                window.saveUserData()
+                renewed = true
+            } else {
+                showToast(members, refusalText(response))
+                deviceLimit = response.codeKey === deviceLimitCode
+            }
+        } catch (e) {
+            window.isLogin = false
+            window.saveUserData()
+            console.log(e)
+            if (String(e).indexOf("defined") < 0)
+                showToast(members, refreshErrorText)
+        }
+        // Outside the guard above: a fault of the repeated call is that call's own, not a
+        // reason to sign the user out.
+        if (renewed)
+            request()
+        else if (deviceLimit)
+            signOutToSplash(members)
+    }
+    xhr.open("POST", url, true)
+    xhr.setRequestHeader("Content-Type", "application/x-www-form-urlencoded")
+    log(members, "token = " + mask(window.userData.refreshToken))
+    xhr.setRequestHeader("refreshtoken", window.userData.refreshToken)
+    xhr.setRequestHeader("Connection", "Close")
+    xhr.send(formText(parameters))
+}

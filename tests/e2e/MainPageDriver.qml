@@ -1,0 +1,158 @@
+import QtQuick 2.15
+import QtTest 1.15
+
+// Reaches the main page through a stored session and works its menu, dialogs and toasts the way
+// a user does. Used by the main-page scenarios of both roles.
+E2eDriver {
+    id: mainDriver
+
+    property var main: null
+    property var token: null
+    property var toast: null
+    property var menuModel: null
+    property var mainStack: null
+    property var menuList: null
+    property var subMenuLt: null
+
+    // Signs in on the service, leaves the session where the program finds it at its start, starts
+    // the program and waits until the splash page has handed over to the main page.
+    function startSignedIn(store, deviceId, signIn) {
+        token = signIn
+        store.setValue("is_login", true)
+        store.setValue("user_data", { username: signIn.username, apiToken: signIn.token, refreshToken: signIn.refreshToken })
+        store.setValue("app_data", {})
+        launch()
+        main = waitForPage("Main", 30000)
+        for (var i = 0; i < window.contentData.length; ++i) {
+            if (window.contentData[i].objectName === "toast")
+                toast = window.contentData[i]
+        }
+        test.verify(toast !== null)
+        menuModel = test.findChild(main, "menuModel")
+        mainStack = test.findChild(main, "mainStack")
+        menuList = test.findChild(main, "menuList")
+        subMenuLt = test.findChild(main, "subMenuLt")
+        test.verify(menuModel && mainStack && menuList && subMenuLt)
+        return main
+    }
+
+    function part(name) {
+        var found = test.findChild(main, name)
+        test.verify(found !== null, "no " + name + " on the main page")
+        return found
+    }
+
+    function pageExists(file) {
+        return testSupport.fileExists(":/src/pages/" + file)
+    }
+
+    function topKeys() {
+        var keys = []
+        for (var i = 0; i < menuModel.count; ++i)
+            keys.push(menuModel.get(i).main_item.key)
+        return keys
+    }
+
+    function childKeys(groupKey) {
+        for (var i = 0; i < menuModel.count; ++i) {
+            var row = menuModel.get(i)
+            if (row.main_item.key !== groupKey)
+                continue
+            var keys = []
+            for (var j = 0; j < row.child_items.count; ++j)
+                keys.push(row.child_items.get(j).key)
+            return keys
+        }
+        return null
+    }
+
+    function groupIndex(key) {
+        for (var i = 0; i < menuModel.count; ++i) {
+            if (menuModel.get(i).main_item.key === key)
+                return i
+        }
+        return -1
+    }
+
+    // The delegate of a top-level row, scrolled into view and laid out.
+    function menuRow(key) {
+        var index = groupIndex(key)
+        test.verify(index >= 0, "no menu row " + key)
+        menuList.positionViewAtIndex(index, ListView.Contain)
+        test.waitForRendering(menuList)
+        var row = menuList.itemAtIndex(index)
+        test.verify(row !== null)
+        return row
+    }
+
+    function clickMenuRow(key) {
+        var row = test.findChild(menuRow(key), "mainRow")
+        test.mouseClick(row)
+        return row
+    }
+
+    // Opens a group in the expanded menu (when it is closed) and clicks one of its children.
+    function clickChildEntry(groupKey, childKey) {
+        var index = groupIndex(groupKey)
+        if (!menuModel.get(index).expanded)
+            clickMenuRow(groupKey)
+        test.tryCompare(menuModel.get(index), "expanded", true)
+        var children = test.findChild(menuRow(groupKey), "childList")
+        test.tryVerify(function () { return children.visible && children.height === children.contentHeight })
+        var keys = childKeys(groupKey)
+        var child = children.itemAtIndex(keys.indexOf(childKey))
+        test.verify(child !== null, "no entry " + childKey)
+        menuList.positionViewAtIndex(index, ListView.Beginning)
+        test.waitForRendering(menuList)
+        var place = child.mapToItem(menuList, 0, 0)
+        if (place.y + child.height > menuList.height)
+            menuList.contentY += place.y + child.height - menuList.height
+        test.waitForRendering(menuList)
+        test.mouseClick(child)
+    }
+
+    function waitToast(text, timeout) {
+        test.tryVerify(function () { return toastText(toast).indexOf(text) >= 0 }, timeout || 10000,
+                       "expected the toast \"" + text + "\", showing \"" + toastText(toast) + "\"")
+    }
+
+    function closeToast() {
+        toast.close()
+        test.tryCompare(toast, "visible", false)
+    }
+
+    function openDialog(dialog) {
+        dialog.initial()
+        waitOpened(dialog)
+    }
+
+    // Open, with its opening pulse played out: until then its buttons are still moving.
+    function waitOpened(dialog) {
+        test.tryCompare(dialog, "opened", true)
+        test.tryVerify(function () {
+            return !dialog.dialogExit && Math.abs(dialog.contentLayout.width - dialog.width * 0.95) < 0.5
+                    && Math.abs(dialog.contentLayout.height - dialog.height * 0.95) < 0.5
+        }, 5000)
+        test.waitForRendering(dialog.contentItem)
+    }
+
+    function waitClosed(dialog) {
+        test.tryCompare(dialog, "visible", false)
+    }
+
+    // Puts the text into a field as typed keys, after giving it the focus.
+    function typeInto(appInput, text) {
+        appInput.input.forceActiveFocus()
+        test.tryCompare(appInput.input, "activeFocus", true)
+        type(text)
+    }
+
+    function waitIdle() {
+        var loading = null
+        for (var i = 0; i < window.contentData.length; ++i) {
+            if (window.contentData[i].objectName === "dialogLoading")
+                loading = window.contentData[i]
+        }
+        test.tryCompare(loading, "visible", false, 10000)
+    }
+}

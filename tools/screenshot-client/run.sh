@@ -1,0 +1,14 @@
+#!/bin/sh
+# Saves pictures of the splash page, both sign-in tabs and the code page of the real program.
+# Needs a stand-in service with demo data on the program's default address (port 8443):
+#   norvela-devserver --seed demo --fixed-code 1234 &
+#   tools/screenshot-client/run.sh [build dir] [output dir]
+set -eu
+root=$(cd "$(dirname "$0")/../.." && pwd)
+build="${1:-$root/build}"
+out="${2:-$root/screenshots}"
+mkdir -p "$out"
+cd "$out"
+# The test runner gives each run storage of its own, so the program starts signed out.
+xvfb-run -a -s "-screen 0 1366x768x24" \
+    "$build/tests/support/norvela-qmltest" -input "$root/tools/screenshot-client/sign-in-screens.qml"
