@@ -1,0 +1,323 @@
+#include "FileSearch.h"
+
+#include "ApiError.h"
+#include "Clock.h"
+#include "FileAccess.h"
+#include "Params.h"
+#include "Records.h"
+#include "SearchColumns.h"
+#include "TextRules.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+
+namespace {
+
+constexpr std::int64_t kDayMs = 24LL * 3600 * 1000;
+
+// Top-level record keys that map to columns; any other sort key names an attribute.
+const std::map<std::string, std::string> &columns() {
+    static const std::map<std::string, std::string> map = {{"created_at", "f.created_at"},
+                                                           {"createdAt", "f.created_at"},
+                                                           {"updated_at", "f.updated_at"},
+                                                           {"trackingId", "f.tracking_id"},
+                                                           {"fileDateUnix", "f.file_date_ms"},
+                                                           {"dealType", "f.deal_type"},
+                                                           {"propertyType", "f.property_type"},
+                                                           {"status", "f.status"},
+                                                           {"dealStatus", "f.deal_status"},
+                                                           {"areaId", "f.area_id"},
+                                                           {"_id", "f.id"}};
+    return map;
+}
+
+} // namespace
+
+FileSearch::FileSearch(Connection &connection, const Caller &caller)
+    : m_connection(connection)
+    , m_caller(caller) {}
+
+std::string FileSearch::attrPath(const std::string &key) {
+    if (!TextRules::isAttrKey(key))
+        throw ApiError::badRequest("نام ویژگی «" + key + "» معتبر نیست");
+    return "$.\"" + key + "\"";
+}
+
+void FileSearch::add(const std::string &condition, std::vector<SqlValue> values) {
+    m_conditions.push_back(condition);
+    for (auto &value : values)
+        m_values.push_back(std::move(value));
+}
+
+void FileSearch::scope(const Params &params) {
+    const bool sharedOnly = params.flag("sharedOnly");
+    const bool bookmarkedOnly = params.flag("bookmarkedOnly");
+
+    // What the caller may see inside his own office.
+    std::string own = "f.office_id = ?";
+    std::vector<SqlValue> ownValues{m_caller.officeId};
+    if (!m_caller.isManager()) {
+        own += " AND (f.created_by = ? OR (f.just_owner_access = 0";
+        ownValues.emplace_back(m_caller.userId);
+        const auto types = FileAccess::adviserDealTypes(m_connection, m_caller);
+        if (types.empty()) {
+            own += " AND 0";
+        } else {
+            own += " AND f.deal_type IN (";
+            for (std::size_t i = 0; i < types.size(); ++i) {
+                own += i ? ",?" : "?";
+                ownValues.emplace_back(static_cast<std::int64_t>(types[i]));
+            }
+            own += ")";
+        }
+        own += "))";
+    }
+    // Other offices' listings offered for cooperation; the caller's own office is covered by `own`.
+    const std::string pool = "(f.shared = 1 AND f.status <> -2 AND f.office_id <> ?)";
+
+    if (sharedOnly) {
+        std::vector<SqlValue> values = ownValues;
+        values.emplace_back(m_caller.officeId);
+        add("f.shared = 1 AND f.status <> -2 AND ((" + own + ") OR f.office_id <> ?)", values);
+    } else if (bookmarkedOnly || params.has("_id")) {
+        std::vector<SqlValue> values = ownValues;
+        values.emplace_back(m_caller.officeId);
+        add("((" + own + ") OR " + pool + ")", values);
+        if (bookmarkedOnly)
+            add("f.id IN (SELECT file_id FROM bookmarks WHERE user_id = ?)", {m_caller.userId});
+    } else {
+        add("(" + own + ")", ownValues);
+    }
+}
+
+void FileSearch::criteria(const Params &params) {
+    const bool lookup = params.has("_id") || params.has("trackingId");
+    if (params.has("_id"))
+        add("f.id = ?", {params.text("_id")});
+    if (params.has("trackingId")) {
+        const std::string tracking = TextRules::trimmed(params.text("trackingId"));
+        const auto number = ValueRead::asInteger(nlohmann::json(tracking));
+        if (!number)
+            add("0");
+        else
+            add("f.tracking_id = ?", {*number});
+    }
+    if (auto status = params.optInteger("status"))
+        add("f.status = ?", {*status});
+    else if (!lookup)
+        add("f.status <> -2");
+    if (auto dealType = params.optInteger("dealType"); dealType && *dealType > 0)
+        add("f.deal_type = ?", {*dealType});
+    if (auto propertyType = params.optInteger("propertyType"); propertyType && *propertyType > 0)
+        add("f.property_type = ?", {*propertyType});
+    if (params.has("areaId"))
+        add("f.area_id = ?", {params.text("areaId")});
+    if (params.has("dealStatus")) {
+        const std::string dealStatus = params.text("dealStatus");
+        if (dealStatus == "available")
+            add("(f.deal_status IS NULL OR f.deal_status = 'available')");
+        else
+            add("f.deal_status = ?", {dealStatus});
+    }
+    if (auto systemFile = params.optFlag("systemFile"))
+        add(*systemFile ? "f.system_file = 1" : "f.system_file = 0");
+    if (params.flag("justOwnerAccess"))
+        add("f.just_owner_access = 1");
+    if (params.flag("reminderMode")) {
+        // Leases run a year from the registration date; remind from a month before the end
+        // until a month after it.
+        const std::int64_t now = Clock::nowMs();
+        add("f.deal_type IN (2, 6) AND f.file_date_ms BETWEEN ? AND ? AND IFNULL(f.deal_status, 'available') "
+            "= "
+            "'available'",
+            {now - 395 * kDayMs, now - 335 * kDayMs});
+    }
+    ranges(params.object("range"));
+    attrs(params);
+}
+
+void FileSearch::ranges(const nlohmann::json &range) {
+    for (auto it = range.begin(); it != range.end(); ++it) {
+        const std::string key = it.key();
+        if (!it.value().is_object())
+            throw ApiError::invalidValue("range." + key);
+        std::string expression;
+        std::vector<SqlValue> pathValues;
+        const auto column = columns().find(key);
+        if (column != columns().end()) {
+            expression = column->second;
+        } else {
+            const std::string attribute = key.rfind("attrs.", 0) == 0 ? key.substr(6) : key;
+            expression = SearchColumns::numeric(attribute);
+            if (expression.empty()) {
+                expression = "CAST(json_extract(f.attrs, ?) AS REAL)";
+                pathValues.emplace_back(attrPath(attribute));
+            } else {
+                // A listing without the attribute does not satisfy a bound on it.
+                add(expression + " IS NOT NULL");
+            }
+        }
+        for (const char *bound : {"min", "max"}) {
+            const auto value = it.value().find(bound);
+            if (value == it.value().end() || value->is_null() ||
+                (value->is_string() && value->get<std::string>().empty()))
+                continue;
+            const auto number = ValueRead::asNumber(*value);
+            if (!number)
+                throw ApiError::invalidValue("range." + key + "." + bound);
+            std::vector<SqlValue> values = pathValues;
+            values.emplace_back(*number);
+            if (!pathValues.empty()) {
+                // A listing without the attribute does not satisfy a bound on it.
+                values.insert(values.begin(), pathValues.front());
+                add("json_extract(f.attrs, ?) IS NOT NULL AND " + expression +
+                        (std::string(bound) == "min" ? " >= ?" : " <= ?"),
+                    values);
+            } else {
+                add(expression + (std::string(bound) == "min" ? " >= ?" : " <= ?"), values);
+            }
+        }
+    }
+}
+
+void FileSearch::attrs(const Params &params) {
+    const nlohmann::json attributes = params.object("attrs");
+    if (attributes.empty())
+        return;
+    const std::vector<std::string> textKeys = params.textList("stringAttrKeys");
+    const bool any = params.textOr("stringAttrKeysOperator", "and") == "or";
+
+    std::vector<std::string> textConditions;
+    std::vector<SqlValue> textValues;
+    for (auto it = attributes.begin(); it != attributes.end(); ++it) {
+        const std::string key = it.key();
+        const nlohmann::json &value = it.value();
+        const bool asText = std::find(textKeys.begin(), textKeys.end(), key) != textKeys.end();
+        if (asText) {
+            if (!value.is_string() && !value.is_number())
+                throw ApiError::invalidValue("attrs." + key);
+            const std::string needle =
+                value.is_string() ? TextRules::trimmed(value.get<std::string>()) : value.dump();
+            if (needle.empty())
+                continue;
+            // The description is stored as fileDetail (or disc); the search bar calls it fileDetails.
+            std::vector<std::string> stored{key};
+            if (key == "fileDetails" || key == "fileDetail")
+                stored = {"fileDetail", "disc"};
+            std::string condition = "(";
+            for (std::size_t i = 0; i < stored.size(); ++i) {
+                const std::string column = SearchColumns::text(stored[i]);
+                if (column.empty()) {
+                    condition += (i ? " OR " : "") +
+                                 std::string("instr(CAST(json_extract(f.attrs, ?) AS TEXT), ?) > 0");
+                    textValues.emplace_back(attrPath(stored[i]));
+                } else {
+                    condition += (i ? " OR " : "") + std::string("instr(") + column + ", ?) > 0";
+                }
+                textValues.emplace_back(needle);
+            }
+            textConditions.push_back(condition + ")");
+            continue;
+        }
+        if (value.is_boolean()) {
+            if (value.get<bool>())
+                add("json_type(f.attrs, ?) = 'true'", {attrPath(key)});
+            continue;
+        }
+        if (value.is_string() || value.is_number()) {
+            const std::string text = value.is_string() ? value.get<std::string>() : value.dump();
+            if (text.empty())
+                continue;
+            add("CAST(json_extract(f.attrs, ?) AS TEXT) = ?", {attrPath(key), text});
+            continue;
+        }
+        if (value.is_null())
+            continue;
+        throw ApiError::invalidValue("attrs." + key);
+    }
+    if (!textConditions.empty()) {
+        std::string joined;
+        for (std::size_t i = 0; i < textConditions.size(); ++i)
+            joined += (i ? (any ? " OR " : " AND ") : "") + textConditions[i];
+        add("(" + joined + ")", textValues);
+    }
+}
+
+std::string FileSearch::order(const Params &params) {
+    std::string sortBy = params.textOr("sortBy", "created_at");
+    const std::int64_t direction = params.integerOr("sortDirection", -1);
+    if (direction != 1 && direction != -1)
+        throw ApiError::invalidValue("sortDirection");
+    const std::string dir = direction == 1 ? " ASC" : " DESC";
+    const auto column = columns().find(sortBy);
+    if (column != columns().end())
+        return " ORDER BY " + column->second + dir + ", f.created_at DESC, f.id";
+    const std::string attribute = sortBy.rfind("attrs.", 0) == 0 ? sortBy.substr(6) : sortBy;
+    const std::string path = attrPath(attribute);
+    const std::string stored = SearchColumns::numeric(attribute);
+    if (!stored.empty())
+        return " ORDER BY (" + stored + " IS NULL), " + stored + dir + ", f.created_at DESC, f.id";
+    m_orderValues = {path, path};
+    // Listings without the attribute come last in either direction.
+    return " ORDER BY (json_extract(f.attrs, ?) IS NULL), CAST(json_extract(f.attrs, ?) AS REAL)" + dir +
+           ", f.created_at DESC, f.id";
+}
+
+nlohmann::json FileSearch::run(const Params &params) {
+    const std::int64_t page = params.page();
+    const std::int64_t count = params.count(20, 1000);
+    // A quick search with nothing to look for finds nothing.
+    if (params.raw().empty()) {
+        return {{"propertyFiles",
+                 {{"data", nlohmann::json::array()}, {"total", 0}, {"page", 1}, {"count", count}}},
+                {"bookmarks", nlohmann::json::array()}};
+    }
+    scope(params);
+    criteria(params);
+    const std::string orderBy = order(params);
+
+    std::string where;
+    for (std::size_t i = 0; i < m_conditions.size(); ++i)
+        where += (i ? " AND " : " WHERE ") + m_conditions[i];
+
+    Statement total = m_connection.prepare("SELECT COUNT(*) FROM property_files f" + where);
+    total.bindAll(m_values);
+    total.step();
+    const std::int64_t matches = total.integer(0);
+
+    nlohmann::json data = nlohmann::json::array();
+    std::vector<std::string> ids;
+    const std::int64_t offset = (page - 1) * count;
+    if (offset < matches) {
+        std::vector<SqlValue> values = m_values;
+        for (const auto &value : m_orderValues)
+            values.push_back(value);
+        values.emplace_back(count);
+        values.emplace_back(offset);
+        Statement rows =
+            m_connection.prepare(std::string(Records::kFileSelect) + where + orderBy + " LIMIT ? OFFSET ?");
+        rows.bindAll(values);
+        while (rows.step()) {
+            nlohmann::json record = Records::file(rows.rowObject(), m_caller.officeId);
+            ids.push_back(record["_id"].get<std::string>());
+            data.push_back(std::move(record));
+        }
+    }
+
+    nlohmann::json bookmarks = nlohmann::json::array();
+    if (!ids.empty()) {
+        std::string sql = "SELECT file_id FROM bookmarks WHERE user_id = ? AND file_id IN (";
+        std::vector<SqlValue> values{m_caller.userId};
+        for (std::size_t i = 0; i < ids.size(); ++i) {
+            sql += i ? ",?" : "?";
+            values.emplace_back(ids[i]);
+        }
+        Statement statement = m_connection.prepare(sql + ")");
+        statement.bindAll(values);
+        while (statement.step())
+            bookmarks.push_back(statement.text(0));
+    }
+    return {{"propertyFiles", {{"data", data}, {"total", matches}, {"page", page}, {"count", count}}},
+            {"bookmarks", bookmarks}};
+}

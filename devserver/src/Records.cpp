@@ -1,0 +1,177 @@
+#include "Records.h"
+
+#include "Clock.h"
+
+namespace Records {
+
+const char *const kFileSelect =
+    "SELECT f.id AS \"_id\", f.tracking_id AS trackingId, f.deal_type AS dealType, "
+    "f.property_type AS propertyType, f.status AS status, f.deal_status AS dealStatus, "
+    "f.system_file AS \"b:systemFile\", f.just_owner_access AS \"b:justOwnerAccess\", f.shared AS shared, "
+    "f.created_by AS createdById, f.office_id AS officeId, f.file_date_ms AS fileDateUnix, "
+    "f.area_id AS areaId, f.attrs AS \"j:attrs\", f.images AS \"j:images\", f.latitude AS latitude, "
+    "f.longitude AS longitude, f.created_at AS created_at, f.updated_at AS updated_at, "
+    "u.fname AS creatorFname, u.lname AS creatorLname, a.title AS areaTitle, o.title AS officeTitle, "
+    "o.address AS officeAddress, o.mobiles AS \"j:officeMobiles\", o.phones AS \"j:officePhones\" "
+    "FROM property_files f LEFT JOIN users u ON u.id = f.created_by LEFT JOIN areas a ON a.id = f.area_id "
+    "LEFT JOIN offices o ON o.id = f.office_id ";
+
+nlohmann::json file(nlohmann::json row, const std::string &viewerOfficeId) {
+    nlohmann::json record = row;
+    for (const char *key : {"creatorFname", "creatorLname", "areaTitle", "officeTitle", "officeAddress",
+                            "officeMobiles", "officePhones", "shared"})
+        record.erase(key);
+    record["creator"] = {{"_id", row["createdById"]},
+                         {"fname", row["creatorFname"].is_null() ? "" : row["creatorFname"]},
+                         {"lname", row["creatorLname"].is_null() ? "" : row["creatorLname"]}};
+    if (!row["areaId"].is_null())
+        record["area"] = {{"_id", row["areaId"]},
+                          {"title", row["areaTitle"].is_null() ? "" : row["areaTitle"]}};
+    record["office"] = {
+        {"_id", row["officeId"]},
+        {"title", row["officeTitle"].is_null() ? "" : row["officeTitle"]},
+        {"address", row["officeAddress"].is_null() ? "" : row["officeAddress"]},
+        {"mobileArray", row["officeMobiles"].is_array() ? row["officeMobiles"] : nlohmann::json::array()},
+        {"phoneArray", row["officePhones"].is_array() ? row["officePhones"] : nlohmann::json::array()}};
+    if (!row["shared"].is_null())
+        record["sharingSettings"] = {{"shared", row["shared"].get<std::int64_t>() != 0}};
+    if (record["dealStatus"].is_null())
+        record.erase("dealStatus");
+    if (record["latitude"].is_null())
+        record.erase("latitude");
+    if (record["longitude"].is_null())
+        record.erase("longitude");
+    if (!record["attrs"].is_object())
+        record["attrs"] = nlohmann::json::object();
+    if (!record["images"].is_array())
+        record["images"] = nlohmann::json::array();
+    record["fileDate"] = Clock::isoTime(row["fileDateUnix"].get<std::int64_t>());
+    if (row["officeId"].is_string() && row["officeId"].get<std::string>() != viewerOfficeId) {
+        // Another office's listing reached through the cooperation pool: its owner's contacts stay private.
+        for (const char *key : {"address", "name_family", "mobile", "phone", "mobile1", "mobile2",
+                                "tenant_name", "tenant_phone", "name_guard", "phone_guard"})
+            record["attrs"].erase(key);
+    }
+    return record;
+}
+
+const char *const kUserSelect =
+    "SELECT id AS \"_id\", fname, lname, username, mobile, phone, email, system_role AS systemRole, status, "
+    "avatar, office_id AS officeId, balance, gift_balance AS giftBalance, created_at FROM users ";
+
+nlohmann::json userFromRow(nlohmann::json row) {
+    if (row["avatar"].is_null() || row["avatar"] == "")
+        row["avatar"] = false;
+    if (row["officeId"].is_null())
+        row.erase("officeId");
+    row["wallet"] = {{"balance", row["balance"]}, {"giftBalance", row["giftBalance"]}};
+    row.erase("balance");
+    row.erase("giftBalance");
+    return row;
+}
+
+nlohmann::json user(Connection &connection, const std::string &userId) {
+    Statement statement = connection.prepare(std::string(kUserSelect) + "WHERE id = ?");
+    statement.bind(1, userId);
+    if (!statement.step())
+        return nullptr;
+    return userFromRow(statement.rowObject());
+}
+
+const char *const kPlanSelect =
+    "SELECT id AS \"_id\", title, expdays, price, renew_price AS renewPrice, "
+    "pre_discount_price AS preDiscountPrice, max_users_count AS maxUsersCount, max_logins_desktop, "
+    "max_logins_mobile, price_per_extra_user AS pricePerExtraUser, max_areas_count AS maxAreasCount, "
+    "max_files_per_period AS maxFilesPerPeriod, sharing_enabled AS \"b:propertyFileSharingEnabled\", "
+    "system_plan AS \"b:systemPlan\", status, created_at FROM plans ";
+
+nlohmann::json plan(Connection &connection, const std::string &planId) {
+    Statement statement = connection.prepare(std::string(kPlanSelect) + "WHERE id = ?");
+    statement.bind(1, planId);
+    if (!statement.step())
+        return nullptr;
+    nlohmann::json row = statement.rowObject();
+    row["maxLogins"] = {{"desktop", row["max_logins_desktop"]}, {"mobile", row["max_logins_mobile"]}};
+    row.erase("max_logins_desktop");
+    row.erase("max_logins_mobile");
+    return row;
+}
+
+nlohmann::json area(Connection &connection, const std::string &areaId) {
+    Statement statement = connection.prepare("SELECT id AS \"_id\", title FROM areas WHERE id = ?");
+    statement.bind(1, areaId);
+    if (!statement.step())
+        return nullptr;
+    return statement.rowObject();
+}
+
+nlohmann::json folders(Connection &connection, const std::string &officeId,
+                       const std::string &onlyForUserId) {
+    std::string sql =
+        "SELECT id AS \"_id\", id, office_id AS officeId, title, query, system_folder AS "
+        "\"b:systemFolder\", options AS \"j:options\", users AS \"j:users\", created_at FROM folders "
+        "WHERE office_id = ?";
+    if (!onlyForUserId.empty())
+        sql += " AND EXISTS (SELECT 1 FROM json_each(folders.users) WHERE value = ?)";
+    sql += " ORDER BY json_extract(options, '$.order'), created_at";
+    Statement statement = connection.prepare(sql);
+    statement.bind(1, officeId);
+    if (!onlyForUserId.empty())
+        statement.bind(2, onlyForUserId);
+    nlohmann::json list = nlohmann::json::array();
+    while (statement.step())
+        list.push_back(statement.rowObject());
+    return list;
+}
+
+nlohmann::json office(Connection &connection, const std::string &officeId) {
+    Statement statement = connection.prepare(
+        "SELECT id AS \"_id\", title, area_id AS areaId, address, website, latitude, longitude, "
+        "phones AS \"j:phoneArray\", mobiles AS \"j:mobileArray\", current_plan_id AS currentPlanId, "
+        "plan_expires_ms, extra_users, extra_area_ids AS \"j:extraAreaIds\", created_at FROM offices WHERE "
+        "id = ?");
+    statement.bind(1, officeId);
+    if (!statement.step())
+        return nullptr;
+    nlohmann::json row = statement.rowObject();
+    nlohmann::json record = row;
+    for (const char *key : {"latitude", "longitude", "plan_expires_ms", "extra_users", "extraAreaIds"})
+        record.erase(key);
+    record["location"] = {{"latitude", row["latitude"].is_null() ? 0.0 : row["latitude"].get<double>()},
+                          {"longitude", row["longitude"].is_null() ? 0.0 : row["longitude"].get<double>()}};
+    if (!row["areaId"].is_null())
+        record["area"] = area(connection, row["areaId"].get<std::string>());
+    record["folders"] = folders(connection, officeId, std::string());
+
+    nlohmann::json original = row["currentPlanId"].is_string()
+                                  ? plan(connection, row["currentPlanId"].get<std::string>())
+                                  : nlohmann::json();
+    if (original.is_object()) {
+        const std::int64_t extraUsers = row["extra_users"].get<std::int64_t>();
+        const nlohmann::json extraAreas =
+            row["extraAreaIds"].is_array() ? row["extraAreaIds"] : nlohmann::json::array();
+        const std::int64_t extraFee = extraUsers * original["pricePerExtraUser"].get<std::int64_t>() +
+                                      static_cast<std::int64_t>(extraAreas.size()) * kExtraAreaFee;
+        const std::int64_t maxAreas = original["maxAreasCount"].get<std::int64_t>();
+        const std::int64_t listed = static_cast<std::int64_t>(extraAreas.size());
+        record["currentPlan"] = {
+            {"_id", original["_id"]},
+            {"planId", original["_id"]},
+            {"title", original["title"]},
+            {"expires_in", row["plan_expires_ms"]},
+            {"extraAreaIds", extraAreas},
+            {"extraUsers", extraUsers},
+            {"extraFee", extraFee},
+            {"maxUsersCount", original["maxUsersCount"].get<std::int64_t>() + extraUsers},
+            {"maxLogins", original["maxLogins"]},
+            {"maxFilesPerPeriod", original["maxFilesPerPeriod"]},
+            {"maxAreasCount", maxAreas},
+            {"propertyFileSharingEnabled", original["propertyFileSharingEnabled"]},
+            {"remainingAreas",
+             {{"original", maxAreas}, {"remaining", maxAreas > listed ? maxAreas - listed : 0}}}};
+        record["originalPlan"] = original;
+    }
+    return record;
+}
+
+} // namespace Records

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "Database.h"
+
+#include <nlohmann/json.hpp>
+
+#include <string>
+
+// The record shapes the client reads, built from the database.
+namespace Records {
+
+// SELECT list and joins for listings; used with rowObject() and then file().
+extern const char *const kFileSelect;
+// Shapes one listing row read with kFileSelect. `viewerOfficeId` decides whether the owner's
+// contact attributes are shown (own office) or blanked (a cooperation file of another office).
+nlohmann::json file(nlohmann::json row, const std::string &viewerOfficeId);
+
+nlohmann::json user(Connection &connection, const std::string &userId);
+nlohmann::json userFromRow(nlohmann::json row);
+extern const char *const kUserSelect;
+
+nlohmann::json office(Connection &connection, const std::string &officeId);
+nlohmann::json folders(Connection &connection, const std::string &officeId, const std::string &onlyForUserId);
+nlohmann::json plan(Connection &connection, const std::string &planId);
+extern const char *const kPlanSelect;
+nlohmann::json area(Connection &connection, const std::string &areaId);
+
+// Price of one extra area added to a plan, counted in the renewal fee.
+constexpr std::int64_t kExtraAreaFee = 250000;
+
+} // namespace Records

@@ -1,0 +1,123 @@
+#include "SearchColumns.h"
+
+#include <cstdlib>
+#include <vector>
+
+namespace SearchColumns {
+
+namespace {
+
+const std::vector<std::string> &numericKeys() {
+    static const std::vector<std::string> keys = {"price", "mortgage", "rent",        "home",
+                                                  "area",  "room",     "price_meter", "floorspace"};
+    return keys;
+}
+
+const std::vector<std::string> &textKeys() {
+    static const std::vector<std::string> keys = {"name_family", "mobile",     "address",
+                                                  "district",    "fileDetail", "disc"};
+    return keys;
+}
+
+std::string join(const std::string &(*item)(const std::string &, std::string &)) {
+    std::string text;
+    std::string scratch;
+    for (const auto &key : numericKeys())
+        text += (text.empty() ? "" : ", ") + item("n_" + key, scratch);
+    for (const auto &key : textKeys())
+        text += (text.empty() ? "" : ", ") + item("t_" + key, scratch);
+    return text;
+}
+
+// The number a text starts with, as SQLite's CAST(… AS REAL) reads it.
+double leadingNumber(const std::string &text) {
+    return std::strtod(text.c_str(), nullptr);
+}
+
+} // namespace
+
+const std::string &names() {
+    static const std::string text =
+        join([](const std::string &name, std::string &) -> const std::string & { return name; });
+    return text;
+}
+
+const std::string &placeholders() {
+    static const std::string text =
+        join([](const std::string &, std::string &scratch) -> const std::string & {
+            scratch = "?";
+            return scratch;
+        });
+    return text;
+}
+
+const std::string &assignments() {
+    static const std::string text =
+        join([](const std::string &name, std::string &scratch) -> const std::string & {
+            scratch = name + " = ?";
+            return scratch;
+        });
+    return text;
+}
+
+int count() {
+    return static_cast<int>(numericKeys().size() + textKeys().size());
+}
+
+void bind(Statement &statement, int first, const nlohmann::json &attrs) {
+    int index = first;
+    for (const auto &key : numericKeys()) {
+        const auto it = attrs.find(key);
+        if (it == attrs.end() || it->is_null())
+            statement.bindNull(index);
+        else if (it->is_string())
+            statement.bind(index, leadingNumber(it->get<std::string>()));
+        else if (it->is_boolean())
+            statement.bind(index, it->get<bool>() ? 1.0 : 0.0);
+        else if (it->is_number())
+            statement.bind(index, it->get<double>());
+        else
+            statement.bindNull(index);
+        ++index;
+    }
+    for (const auto &key : textKeys()) {
+        const auto it = attrs.find(key);
+        if (it == attrs.end() || it->is_null())
+            statement.bindNull(index);
+        else if (it->is_string())
+            statement.bind(index, it->get<std::string>());
+        else if (it->is_boolean())
+            statement.bind(index, it->get<bool>() ? "1" : "0");
+        else
+            statement.bind(index, it->dump());
+        ++index;
+    }
+}
+
+std::string numeric(const std::string &key) {
+    for (const auto &known : numericKeys()) {
+        if (known == key)
+            return "f.n_" + key;
+    }
+    return std::string();
+}
+
+std::string text(const std::string &key) {
+    for (const auto &known : textKeys()) {
+        if (known == key)
+            return "f.t_" + key;
+    }
+    return std::string();
+}
+
+void backfill(Connection &connection) {
+    std::string assignment;
+    for (const auto &key : numericKeys())
+        assignment += (assignment.empty() ? "" : ", ") + ("n_" + key) + " = CAST(json_extract(attrs, '$." +
+                      key + "') AS REAL)";
+    for (const auto &key : textKeys())
+        assignment += ", t_" + key + " = json_extract(attrs, '$." + key + "')";
+    connection.exec("UPDATE property_files SET " + assignment);
+}
+
+} // namespace SearchColumns

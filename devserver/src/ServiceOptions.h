@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The command line of norvela-devserver.
+struct ServiceOptions {
+    enum class Seed { None, Demo, Large };
+
+    std::string dataDir;
+    int port = NORVELA_DEVSERVER_DEFAULT_PORT;
+    Seed seed = Seed::None;
+    std::int64_t largeCount = 0;
+    std::string fixedCode;
+    std::int64_t tokenLifetimeSeconds = 3600;
+    std::string certFile = NORVELA_DEVSERVER_CERT;
+    std::string keyFile = NORVELA_DEVSERVER_KEY;
+
+    // Parses argv; on a bad argument returns nullopt and fills `error`.
+    static std::optional<ServiceOptions> parse(const std::vector<std::string> &arguments, std::string &error);
+    static std::string usage();
+    static std::string defaultDataDir();
+};

@@ -1,0 +1,444 @@
+// Listings: every search criterion the client sends, changes, visibility between users and
+// offices, bookmarks, reports and pool hand-outs.
+
+#include "DevServerProcess.h"
+#include "JsonCompare.h"
+#include "ServiceClient.h"
+
+#include <QTest>
+
+#include <algorithm>
+#include <set>
+
+namespace {
+
+nlohmann::json listBody(nlohmann::json extra = nlohmann::json::object()) {
+    nlohmann::json body = {{"page", 1},
+                           {"count", 20},
+                           {"condition", true},
+                           {"searchOperator", "and"},
+                           {"sortBy", "fileDateUnix"},
+                           {"sortDirection", -1}};
+    for (auto it = extra.begin(); it != extra.end(); ++it)
+        body[it.key()] = it.value();
+    return body;
+}
+
+double number(const nlohmann::json &attrs, const std::string &key) {
+    return attrs.contains(key) && attrs[key].is_string() ? std::stod(attrs[key].get<std::string>()) : -1;
+}
+
+} // namespace
+
+class TestFiles : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void pagingAndTotals();
+    void typeStatusAndSortFilters();
+    void rangeAndTextFilters();
+    void lookupsByIdAndTrackingId();
+    void createUpdateAndStatusChanges();
+    void visibilityBetweenUsersAndOffices();
+    void bookmarksReportsAndPoolFiles();
+    void cleanupTestCase();
+
+private:
+    nlohmann::json search(ServiceClient &client, const nlohmann::json &body,
+                          const std::string &role = "officeMan");
+    std::unique_ptr<DevServerProcess> m_server;
+    std::unique_ptr<ServiceClient> m_manager;
+};
+
+nlohmann::json TestFiles::search(ServiceClient &client, const nlohmann::json &body, const std::string &role) {
+    const auto reply = client.postJson(role + "/propertyFiles/searchMyPropertyFiles", body, "v2");
+    if (!reply.ok())
+        qWarning("search failed: %s", reply.body.c_str());
+    return reply.ok() ? reply.result() : nlohmann::json();
+}
+
+void TestFiles::initTestCase() {
+    m_server =
+        std::make_unique<DevServerProcess>(QStringList{QStringLiteral("--seed"), QStringLiteral("demo")});
+    QVERIFY2(m_server->start(), qPrintable(m_server->errorOutput()));
+    m_manager = std::make_unique<ServiceClient>(m_server->port());
+    QVERIFY(m_manager->signInManager("09151234567").value("ok", false));
+}
+
+void TestFiles::cleanupTestCase() {
+    QCOMPARE(m_server->stop(), 0);
+}
+
+void TestFiles::pagingAndTotals() {
+    const auto first = search(*m_manager, listBody());
+    JCOMPARE(first["propertyFiles"]["data"].size(), 20u);
+    const std::int64_t total = first["propertyFiles"]["total"];
+    QVERIFY(total >= 450);
+    QVERIFY(first["bookmarks"].is_array());
+
+    auto second = search(*m_manager, listBody({{"page", 2}}));
+    JCOMPARE(second["propertyFiles"]["total"], total);
+    std::set<std::string> ids;
+    for (const auto &page : {first, second}) {
+        for (const auto &file : page["propertyFiles"]["data"])
+            ids.insert(file["_id"].get<std::string>());
+    }
+    JCOMPARE(ids.size(), 40u);
+
+    // A page past the end is empty, not the last page again.
+    const auto past = search(*m_manager, listBody({{"page", total / 20 + 2}}));
+    QVERIFY(past["propertyFiles"]["data"].empty());
+    JCOMPARE(past["propertyFiles"]["total"], total);
+
+    // Records carry what the list reads.
+    const auto &file = first["propertyFiles"]["data"][0];
+    for (const char *key : {"_id", "trackingId", "dealType", "propertyType", "status", "attrs", "images",
+                            "fileDateUnix", "createdById", "creator", "officeId", "area"})
+        QVERIFY2(file.contains(key), key);
+    // Newest first by registration date.
+    for (std::size_t i = 1; i < first["propertyFiles"]["data"].size(); ++i)
+        QVERIFY(first["propertyFiles"]["data"][i - 1]["fileDateUnix"] >=
+                first["propertyFiles"]["data"][i]["fileDateUnix"]);
+}
+
+void TestFiles::typeStatusAndSortFilters() {
+    for (int direction : {1, -1}) {
+        const auto result = search(*m_manager, listBody({{"dealType", 1},
+                                                         {"propertyType", 50},
+                                                         {"sortBy", "attrs.price"},
+                                                         {"sortDirection", direction},
+                                                         {"count", 100}}));
+        const auto &data = result["propertyFiles"]["data"];
+        QVERIFY(data.size() >= 5);
+        for (std::size_t i = 0; i < data.size(); ++i) {
+            JCOMPARE(data[i]["dealType"], 1);
+            JCOMPARE(data[i]["propertyType"], 50);
+            QVERIFY(data[i]["status"] != -2);
+            if (i > 0) {
+                const double before = number(data[i - 1]["attrs"], "price"),
+                             now = number(data[i]["attrs"], "price");
+                QVERIFY2(direction == 1 ? before <= now : before >= now, "price order");
+            }
+        }
+    }
+    // "mortgage" without prefix sorts by the attribute.
+    const auto rents = search(
+        *m_manager, listBody({{"dealType", 2}, {"sortBy", "mortgage"}, {"sortDirection", 1}, {"count", 50}}));
+    const auto &rentData = rents["propertyFiles"]["data"];
+    for (std::size_t i = 1; i < rentData.size(); ++i) {
+        if (rentData[i]["attrs"].contains("mortgage"))
+            QVERIFY(number(rentData[i - 1]["attrs"], "mortgage") <= number(rentData[i]["attrs"], "mortgage"));
+    }
+
+    for (int status : {-1, -2, 2}) {
+        const auto result = search(*m_manager, listBody({{"status", status}, {"count", 100}}));
+        QVERIFY(!result["propertyFiles"]["data"].empty());
+        for (const auto &file : result["propertyFiles"]["data"])
+            JCOMPARE(file["status"], status);
+    }
+    const auto done = search(*m_manager, listBody({{"dealStatus", "done"}, {"count", 100}}));
+    QVERIFY(!done["propertyFiles"]["data"].empty());
+    for (const auto &file : done["propertyFiles"]["data"])
+        JCOMPARE(file["dealStatus"], "done");
+    const auto own = search(*m_manager, listBody({{"systemFile", false}, {"count", 100}}));
+    for (const auto &file : own["propertyFiles"]["data"])
+        JCOMPARE(file["systemFile"], false);
+    const auto hidden = search(*m_manager, listBody({{"justOwnerAccess", true}, {"count", 100}}));
+    QVERIFY(!hidden["propertyFiles"]["data"].empty());
+    for (const auto &file : hidden["propertyFiles"]["data"])
+        JCOMPARE(file["justOwnerAccess"], true);
+}
+
+void TestFiles::rangeAndTextFilters() {
+    const auto ranged =
+        search(*m_manager, listBody({{"dealType", 1},
+                                     {"count", 100},
+                                     {"range",
+                                      {{"attrs.price", {{"min", 5000000000LL}, {"max", 15000000000LL}}},
+                                       {"attrs.room", nlohmann::json::object()}}}}));
+    QVERIFY(!ranged["propertyFiles"]["data"].empty());
+    for (const auto &file : ranged["propertyFiles"]["data"]) {
+        const double price = number(file["attrs"], "price");
+        QVERIFY(price >= 5e9 && price <= 1.5e10);
+    }
+    const std::int64_t now = QDateTime::currentMSecsSinceEpoch();
+    const std::int64_t monthAgo = now - 30LL * 24 * 3600 * 1000;
+    const auto recent =
+        search(*m_manager, listBody({{"count", 100}, {"range", {{"fileDateUnix", {{"min", monthAgo}}}}}}));
+    for (const auto &file : recent["propertyFiles"]["data"])
+        QVERIFY(file["fileDateUnix"].get<std::int64_t>() >= monthAgo);
+
+    // The search bar: one text over five keys, any of which may match.
+    const std::string district = "احمدآباد";
+    const auto bar =
+        search(*m_manager,
+               listBody({{"count", 100},
+                         {"attrs",
+                          {{"name_family", district},
+                           {"mobile", district},
+                           {"address", district},
+                           {"district", district},
+                           {"fileDetails", district}}},
+                         {"stringAttrKeys", {"name_family", "mobile", "address", "district", "fileDetails"}},
+                         {"stringAttrKeysOperator", "or"}}));
+    QVERIFY(!bar["propertyFiles"]["data"].empty());
+    for (const auto &file : bar["propertyFiles"]["data"]) {
+        const std::string text = file["attrs"].dump();
+        QVERIFY(text.find(district) != std::string::npos);
+    }
+    // The same keys combined with "and" need every key to match: a name never contains the district.
+    const auto all =
+        search(*m_manager, listBody({{"attrs", {{"name_family", district}, {"district", district}}},
+                                     {"stringAttrKeys", {"name_family", "district"}}}));
+    JCOMPARE(all["propertyFiles"]["total"], 0);
+
+    // Option toggles and the parking count match exactly.
+    const auto lifts =
+        search(*m_manager, listBody({{"count", 100}, {"attrs", {{"asansor", true}, {"parking_lot", "2"}}}}));
+    QVERIFY(!lifts["propertyFiles"]["data"].empty());
+    for (const auto &file : lifts["propertyFiles"]["data"]) {
+        JCOMPARE(file["attrs"]["asansor"], true);
+        JCOMPARE(file["attrs"]["parking_lot"], "2");
+    }
+}
+
+void TestFiles::lookupsByIdAndTrackingId() {
+    const auto page = search(*m_manager, listBody({{"count", 1}}));
+    const auto &file = page["propertyFiles"]["data"][0];
+    const auto byId =
+        search(*m_manager, {{"_id", file["_id"]}, {"page", 1}, {"count", 100}, {"condition", true}});
+    JCOMPARE(byId["propertyFiles"]["data"].size(), 1u);
+    JCOMPARE(byId["propertyFiles"]["data"][0]["_id"], file["_id"]);
+
+    const auto byTracking = search(*m_manager, {{"trackingId", std::to_string(file["trackingId"].get<int>())},
+                                                {"page", 1},
+                                                {"count", 100},
+                                                {"condition", true}});
+    JCOMPARE(byTracking["propertyFiles"]["data"].size(), 1u);
+    JCOMPARE(byTracking["propertyFiles"]["data"][0]["_id"], file["_id"]);
+
+    const std::string mobile = file["attrs"]["mobile"];
+    const auto byMobile = search(*m_manager, {{"page", 1},
+                                              {"count", 100},
+                                              {"condition", true},
+                                              {"attrs", {{"mobile", mobile.substr(0, 8)}}},
+                                              {"stringAttrKeys", {"mobile"}}});
+    QVERIFY(!byMobile["propertyFiles"]["data"].empty());
+
+    // A quick search without any body finds nothing.
+    const auto empty =
+        m_manager->postRaw("/api/v2/officeMan/propertyFiles/searchMyPropertyFiles", "", "application/json");
+    QVERIFY(empty.ok());
+    QVERIFY(empty.result()["propertyFiles"]["data"].empty());
+}
+
+void TestFiles::createUpdateAndStatusChanges() {
+    const auto areas =
+        m_manager->postJson("areas/searchAreas", {{"page", 1}, {"count", 100000000}, {"status", 1}});
+    const std::string areaId = areas.result()["areas"]["data"][3]["_id"];
+    const auto created =
+        m_manager->postJson("officeMan/propertyFiles/createPropertyFile", {{"dealType", 1},
+                                                                           {"propertyType", 50},
+                                                                           {"fileDateUnix", 1714550400000LL},
+                                                                           {"areaId", areaId},
+                                                                           {"attrs",
+                                                                            {{"name_family", "آزمون"},
+                                                                             {"price", "9000000000"},
+                                                                             {"home", "120"},
+                                                                             {"asansor", true},
+                                                                             {"fileDetail", "نورگیر"}}},
+                                                                           {"latitude", 36.31},
+                                                                           {"longitude", 59.55}});
+    QVERIFY2(created.ok(), created.body.c_str());
+    const std::string id = created.result()["propertyFile"]["_id"];
+
+    auto fetch = [&]() {
+        return search(
+            *m_manager,
+            {{"_id", id}, {"page", 1}, {"count", 100}, {"condition", true}})["propertyFiles"]["data"][0];
+    };
+    auto file = fetch();
+    JCOMPARE(file["attrs"]["name_family"], "آزمون");
+    JCOMPARE(file["status"], 2);
+    JCOMPARE(file["area"]["_id"], areaId);
+    QVERIFY(file["trackingId"].is_number());
+
+    // attrs are replaced as a whole; the archive switch sends status -1.
+    auto updated = m_manager->postJson("officeMan/propertyFiles/updatePropertyFile",
+                                       {{"dealType", 1},
+                                        {"propertyType", 50},
+                                        {"fileDateUnix", 1714550400000LL},
+                                        {"areaId", areaId},
+                                        {"attrs", {{"name_family", "آزمون دوم"}, {"price", "9500000000"}}},
+                                        {"propertyFileId", id},
+                                        {"latitude", 36.31},
+                                        {"longitude", 59.55},
+                                        {"status", -1},
+                                        {"dealStatus", "available"}});
+    QVERIFY2(updated.ok(), updated.body.c_str());
+    file = fetch();
+    JCOMPARE(file["attrs"]["name_family"], "آزمون دوم");
+    QVERIFY(!file["attrs"].contains("asansor"));
+    JCOMPARE(file["status"], -1);
+    JCOMPARE(file["dealStatus"], "available");
+    // Without status the listing leaves the archive.
+    updated = m_manager->postJson("officeMan/propertyFiles/updatePropertyFile",
+                                  {{"dealType", 1},
+                                   {"propertyType", 50},
+                                   {"fileDateUnix", 1714550400000LL},
+                                   {"areaId", areaId},
+                                   {"attrs", {{"price", "9500000000"}}},
+                                   {"propertyFileId", id},
+                                   {"latitude", 36.31},
+                                   {"longitude", 59.55}});
+    QVERIFY(updated.ok());
+    JCOMPARE(fetch()["status"], 2);
+
+    QVERIFY(m_manager
+                ->postJson("officeMan/propertyFiles/updatePropertyFileDealStatus",
+                           {{"propertyFileId", id}, {"dealStatus", "done"}})
+                .ok());
+    JCOMPARE(fetch()["dealStatus"], "done");
+    QVERIFY(!m_manager
+                 ->postJson("officeMan/propertyFiles/updatePropertyFileDealStatus",
+                            {{"propertyFileId", id}, {"dealStatus", "sold"}})
+                 .ok());
+
+    QVERIFY(m_manager
+                ->postJson("officeMan/propertyFiles/deletePropertyFiles",
+                           {{"propertyFileIds", {id}}, {"logical", true}})
+                .ok());
+    JCOMPARE(fetch()["status"], -2);
+    const auto listed = search(*m_manager, listBody({{"count", 1000}}));
+    for (const auto &row : listed["propertyFiles"]["data"])
+        QVERIFY(row["_id"] != id);
+    QVERIFY(m_manager
+                ->postJson("officeMan/propertyFiles/updatePropertyFileStatus",
+                           {{"propertyFileId", id}, {"status", 2}})
+                .ok());
+    JCOMPARE(fetch()["status"], 2);
+
+    // Pairs that the form does not have are refused.
+    const auto invalid =
+        m_manager->postJson("officeMan/propertyFiles/createPropertyFile",
+                            {{"dealType", 3}, {"propertyType", 50}, {"attrs", nlohmann::json::object()}});
+    QVERIFY(!invalid.ok());
+    QVERIFY(!invalid.firstMessage().empty());
+}
+
+void TestFiles::visibilityBetweenUsersAndOffices() {
+    // mina was granted the rent folders only.
+    ServiceClient mina(m_server->port());
+    QVERIFY(mina.signInAdviser("mina", "123456").value("ok", false));
+    const std::string minaId = mina.postForm("getMe", "").result()["user"]["_id"];
+    const auto seen = search(mina, listBody({{"count", 1000}}), "employee");
+    QVERIFY(!seen["propertyFiles"]["data"].empty());
+    for (const auto &file : seen["propertyFiles"]["data"]) {
+        const int deal = file["dealType"];
+        QVERIFY(deal == 2 || deal == 6 || file["createdById"] == minaId);
+        QVERIFY(!file["justOwnerAccess"].get<bool>() || file["createdById"] == minaId);
+    }
+
+    // A file the manager hides disappears for advisers and comes back when unhidden.
+    const auto rent = search(*m_manager, listBody({{"dealType", 2}, {"count", 1}, {"status", 2}}));
+    const auto file = rent["propertyFiles"]["data"][0];
+    const std::string id = file["_id"];
+    QVERIFY(m_manager->postJson("officeMan/propertyFiles/hideMyPropertyFile", {{"propertyFileId", id}}).ok());
+    const bool minaOwns = file["createdById"] == minaId;
+    const auto hiddenLookup =
+        search(mina, {{"_id", id}, {"page", 1}, {"count", 100}, {"condition", true}}, "employee");
+    JCOMPARE(hiddenLookup["propertyFiles"]["data"].empty(), !minaOwns);
+    QVERIFY(
+        m_manager->postJson("officeMan/propertyFiles/unHideMyPropertyFile", {{"propertyFileId", id}}).ok());
+    JCOMPARE(search(mina, {{"_id", id}, {"page", 1}, {"count", 100}, {"condition", true}},
+                    "employee")["propertyFiles"]["data"]
+                 .size(),
+             1u);
+
+    // Another office sees shared files only, with the owner's office instead of his contacts.
+    ServiceClient other(m_server->port());
+    QVERIFY(other.signInManager("09157654321").value("ok", false));
+    QVERIFY(
+        m_manager->postJson("officeMan/propertyFiles/requestShareMyPropertyFile", {{"propertyFileId", id}})
+            .ok());
+    const auto pool = search(other, listBody({{"sharedOnly", true}, {"count", 1000}}));
+    bool found = false;
+    for (const auto &row : pool["propertyFiles"]["data"]) {
+        QVERIFY(row["sharingSettings"]["shared"] == true);
+        QVERIFY(row["office"]["title"].is_string());
+        if (row["_id"] == id) {
+            found = true;
+            QVERIFY(!row["attrs"].contains("mobile"));
+            QVERIFY(!row["attrs"].contains("name_family"));
+            JCOMPARE(row["office"]["title"], "مشاور املاک آفتاب مشهد");
+        }
+    }
+    QVERIFY(found);
+    // Read-only for the other office; its own list never holds foreign files.
+    QVERIFY(!other
+                 .postJson("officeMan/propertyFiles/updatePropertyFileStatus",
+                           {{"propertyFileId", id}, {"status", -1}})
+                 .ok());
+    QVERIFY(!other
+                 .postJson("officeMan/propertyFiles/deletePropertyFiles",
+                           {{"propertyFileIds", {id}}, {"logical", true}})
+                 .ok());
+    for (const auto &row : search(other, listBody({{"count", 1000}}))["propertyFiles"]["data"])
+        QVERIFY(row["officeId"] != file["officeId"]);
+    QVERIFY(m_manager
+                ->postJson("officeMan/propertyFiles/deletePropertyFileShareRequest", {{"propertyFileId", id}})
+                .ok());
+    QVERIFY(search(other,
+                   {{"_id", id}, {"page", 1}, {"count", 100}, {"condition", true}})["propertyFiles"]["data"]
+                .empty());
+    QVERIFY(!other.postJson("bookmarks/bookmark", {{"type", "PropertyFile"}, {"id", id}}).ok());
+}
+
+void TestFiles::bookmarksReportsAndPoolFiles() {
+    const auto page = search(*m_manager, listBody({{"count", 3}, {"dealType", 5}}));
+    const std::string id = page["propertyFiles"]["data"][2]["_id"];
+    QVERIFY(m_manager->postJson("bookmarks/bookmark", {{"type", "PropertyFile"}, {"id", id}}).ok());
+    auto marked = search(*m_manager, listBody({{"bookmarkedOnly", true}, {"count", 100}}));
+    bool found = false;
+    for (const auto &row : marked["propertyFiles"]["data"])
+        found = found || row["_id"] == id;
+    QVERIFY(found);
+    const auto &bookmarks = marked["bookmarks"];
+    QVERIFY(std::find(bookmarks.begin(), bookmarks.end(), id) != bookmarks.end());
+    QVERIFY(m_manager->postJson("bookmarks/unBookmark", {{"type", "PropertyFile"}, {"id", id}}).ok());
+    marked = search(*m_manager, listBody({{"bookmarkedOnly", true}, {"count", 100}}));
+    for (const auto &row : marked["propertyFiles"]["data"])
+        QVERIFY(row["_id"] != id);
+
+    QVERIFY(m_manager
+                ->postJson("reportFlags/createReportFlag", {{"id", id},
+                                                            {"type", "PropertyFile"},
+                                                            {"flagType", "fileWrongPrice"},
+                                                            {"description", "قیمت اشتباه"}})
+                .ok());
+    QVERIFY(!m_manager
+                 ->postJson("reportFlags/createReportFlag",
+                            {{"id", id}, {"type", "PropertyFile"}, {"flagType", "spam"}})
+                 .ok());
+
+    const auto before =
+        search(*m_manager, listBody({{"systemFile", true}}))["propertyFiles"]["total"].get<int>();
+    const auto handOut = m_manager->postJson("officeMan/propertyFiles/requestNewSystemPropertyFiles",
+                                             nlohmann::json::object());
+    QVERIFY2(handOut.ok(), handOut.body.c_str());
+    QVERIFY(!handOut.firstMessage().empty());
+    JCOMPARE(handOut.result()["messages"][0], handOut.json["messages"][0]);
+    const auto after = search(*m_manager, listBody({{"systemFile", true}}));
+    JCOMPARE(after["propertyFiles"]["total"].get<int>(), before + handOut.result()["count"].get<int>());
+    for (const auto &row : after["propertyFiles"]["data"])
+        JCOMPARE(row["systemFile"], true);
+    // Today's share is used up (the plan gives 20 a day).
+    const auto again = m_manager->postJson("officeMan/propertyFiles/requestNewSystemPropertyFiles",
+                                           nlohmann::json::object());
+    QVERIFY(!again.ok());
+    QVERIFY(!again.firstMessage().empty());
+}
+
+QTEST_GUILESS_MAIN(TestFiles)
+#include "tst_files.moc"
