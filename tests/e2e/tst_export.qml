@@ -281,20 +281,5 @@ Item {
             verifyWorkbook(readBack(path))
             toast.dismiss()
         }
-
-        function test_cancelDropsTheUnfinishedWorkbook() {
-            var path = testHomePath + "/cancelled.xlsx"
-            excelDialog.filePath = path
-            excelDialog.initial()
-            tryVerify(function () { return findChild(excelDialog, "progressBar").value > 0 }, 30000)
-            var button = findChild(excelDialog, "actionButton")
-            compare(button.text, "انصراف")
-            mouseClick(button)
-            tryCompare(excelDialog, "visible", false)
-            // Pages still on their way when the user cancelled write nothing.
-            wait(1500)
-            verify(!excelDialog.isDone)
-            verify(!testSupport.fileExists(path))
-        }
     }
 }

@@ -190,5 +190,26 @@ Item {
             compare(sheets[0].rows[3][1], "مریم")
             compare(sheets[0].rows[4], undefined)
         }
+
+        function test_cancelDropsTheUnfinishedWorkbook() {
+            var path = testHomePath + "/cancelled.xlsx"
+            testServer.addRoute(route, 200, "application/json", pageOf([listing("رضا", "3")], 300), 800)
+            excelDialog.filePath = path
+            excelDialog.initial()
+            tryVerify(function () { return pagesAsked().length === 1 }, 5000)
+            // Page 2 is on its way (held back by the server) when the user cancels.
+            testServer.addRoute(route, 200, "application/json", pageOf([], 300), 1500)
+            tryCompare(findChild(excelDialog, "progressBar"), "value", 1, 5000)
+            tryVerify(function () { return pagesAsked().length === 2 }, 5000)
+            var button = findChild(excelDialog, "actionButton")
+            compare(button.text, "انصراف")
+            mouseClick(button)
+            tryCompare(excelDialog, "visible", false)
+            // The late reply (an empty page, which would end the export) writes nothing.
+            wait(1500)
+            verify(!excelDialog.isDone)
+            verify(!testSupport.fileExists(path))
+            compare(pagesAsked().length, 2)
+        }
     }
 }
