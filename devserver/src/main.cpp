@@ -5,8 +5,10 @@
 
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <thread>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 namespace {
@@ -22,6 +24,10 @@ void onSignal(int) {
 } // namespace
 
 int main(int argc, char **argv) {
+    // Tests start the service as a child; it must not outlive a test process that crashed.
+    if (std::getenv("NORVELA_DEVSERVER_EXIT_WITH_PARENT"))
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+
     std::vector<std::string> arguments(argv + 1, argv + argc);
     std::string error;
     auto options = ServiceOptions::parse(arguments, error);

@@ -408,15 +408,11 @@ Item {
     // A chosen file's URL as a local path, and a local path as a URL: the file dialogs speak URLs,
     // the native services paths.
     function localPath(url) {
-        var text = decodeURIComponent(String(url))
-        if (text.indexOf("file:///") !== 0)
-            return text
-        return Qt.platform.os === "windows" ? text.substring(8) : text.substring(7)
+        return utility.urlToLocalPath(String(url))
     }
 
     function localFileUrl(path) {
-        var text = String(path)
-        return text.charAt(0) === "/" ? "file://" + text : "file:///" + text
+        return utility.localPathToUrl(String(path))
     }
 
     function toggleQuickAccess() {

@@ -75,9 +75,11 @@ function windowMembers() {
     }
 }
 
+// `text` may be a function that builds the line: masking a large reply costs a full parse, so
+// it is done only when the line is printed.
 function log(members, text) {
     if (members.window.showLog)
-        console.log(text)
+        console.log(typeof text === "function" ? text() : text)
 }
 
 function apiUrl(members, version, route) {
@@ -147,7 +149,9 @@ function send(kind, method, route, callbackSuccess, callbackFail, params, showLo
     var url = apiUrl(members, kind === "json2" ? "v2" : "v1", route)
     var body = kind === "form" ? formText(params) : JSON.stringify(params)
     log(members, "Url = " + url)
-    log(members, "Params = " + (kind === "form" ? maskedFormText(params || []) : maskJsonText(body)))
+    log(members, function() {
+        return "Params = " + (kind === "form" ? maskedFormText(params || []) : maskJsonText(body))
+    })
 
     var request = new XMLHttpRequest()
     request.onreadystatechange = function () {
@@ -155,7 +159,9 @@ function send(kind, method, route, callbackSuccess, callbackFail, params, showLo
             return
         if (showLoading === undefined)
             members.loading.dismiss()
-        log(members, "Response = " + maskJsonText(request.responseText) + " , status = " + request.status)
+        log(members, function() {
+            return "Response = " + maskJsonText(request.responseText) + " , status = " + request.status
+        })
         try {
             var response = JSON.parse(request.responseText)
             if (response.ok === true) {
@@ -234,7 +240,9 @@ function renew(members, request) {
         if (xhr.readyState !== XMLHttpRequest.DONE)
             return
         members.loading.dismiss()
-        log(members, "Response = " + maskJsonText(xhr.responseText) + " , status = " + xhr.status)
+        log(members, function() {
+            return "Response = " + maskJsonText(xhr.responseText) + " , status = " + xhr.status
+        })
         var renewed = false
         var deviceLimit = false
         try {

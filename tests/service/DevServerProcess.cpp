@@ -12,6 +12,9 @@ DevServerProcess::~DevServerProcess() {
 
 bool DevServerProcess::start() {
     m_process = std::make_unique<QProcess>();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("NORVELA_DEVSERVER_EXIT_WITH_PARENT"), QStringLiteral("1"));
+    m_process->setProcessEnvironment(environment);
     QStringList arguments{QStringLiteral("--data"),       m_dataDir.path(),
                           QStringLiteral("--port"),       QStringLiteral("0"),
                           QStringLiteral("--fixed-code"), QStringLiteral("1234")};

@@ -144,6 +144,18 @@ void TestFiles::typeStatusAndSortFilters() {
     const auto own = search(*m_manager, listBody({{"systemFile", false}, {"count", 100}}));
     for (const auto &file : own["propertyFiles"]["data"])
         JCOMPARE(file["systemFile"], false);
+    // Rent reminders: leases of a year that end within a month either side of today.
+    const std::int64_t day = 24LL * 3600 * 1000;
+    const std::int64_t now = QDateTime::currentMSecsSinceEpoch();
+    const auto reminders =
+        search(*m_manager,
+               listBody({{"reminderMode", true}, {"condition", false}, {"dealType", 2}, {"count", 100}}));
+    QVERIFY(!reminders["propertyFiles"]["data"].empty());
+    for (const auto &file : reminders["propertyFiles"]["data"]) {
+        JCOMPARE(file["dealType"], 2);
+        const std::int64_t date = file["fileDateUnix"];
+        QVERIFY(date >= now - 396 * day && date <= now - 334 * day);
+    }
     const auto hidden = search(*m_manager, listBody({{"justOwnerAccess", true}, {"count", 100}}));
     QVERIFY(!hidden["propertyFiles"]["data"].empty());
     for (const auto &file : hidden["propertyFiles"]["data"])
