@@ -2,6 +2,8 @@
 // over plain HTTP and over TLS, and prints the rates side by side together with the peak
 // resident memory of the downloading process for a small and a large file.
 
+#include "ProcessMemory.h"
+
 #include "Downloader.h"
 #include "TlsTrust.h"
 
@@ -29,22 +31,6 @@ namespace {
 constexpr qint64 MiB = 1024 * 1024;
 constexpr qint64 largeSize = 1024 * MiB;
 constexpr qint64 smallSize = 128 * MiB;
-
-// Peak resident set of this process since the last reset, in MiB.
-double peakRssMiB() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::stod(line.substr(6)) / 1024.0;
-    }
-    return -1;
-}
-
-void resetPeakRss() {
-    std::ofstream clear("/proc/self/clear_refs");
-    clear << "5";
-}
 
 void serveGenerated(httplib::Server &server) {
     static const std::string block = [] {
@@ -78,13 +64,13 @@ Run withDownloader(const QString &url, qint64 size) {
         run.ok = code == QNetworkReply::NoError;
         loop.quit();
     });
-    resetPeakRss();
+    ProcessMemory::resetPeak();
     QElapsedTimer timer;
     timer.start();
     downloader.downloadUrl(url);
     loop.exec();
     run.seconds = timer.nsecsElapsed() / 1e9;
-    run.peakMiB = peakRssMiB();
+    run.peakMiB = ProcessMemory::peakMiB();
     run.ok = run.ok && QFile(downloader.getDownloadPath()).size() == size;
     QFile::remove(downloader.getDownloadPath());
     return run;

@@ -1,6 +1,8 @@
 // 10,000 rows × 40 Persian text cells in one sheet, written through the Excel class (as the export
 // dialog does, cell by cell) and through libxlsxwriter directly; medians of three runs each.
 
+#include "ProcessMemory.h"
+
 #include "Excel.h"
 
 #include <xlsxwriter.h>
@@ -24,31 +26,6 @@ constexpr int rows = 10000;
 constexpr int columns = 40;
 constexpr int repetitions = 3;
 
-double peakRssMiB() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::stod(line.substr(6)) / 1024.0;
-    }
-    return -1;
-}
-
-double currentRssMiB() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stod(line.substr(6)) / 1024.0;
-    }
-    return -1;
-}
-
-void resetPeakRss() {
-    std::ofstream clear("/proc/self/clear_refs");
-    clear << "5";
-}
-
 const QStringList words = {QStringLiteral("آپارتمان"), QStringLiteral("فروش"),   QStringLiteral("متری"),
                            QStringLiteral("خیابان"),   QStringLiteral("ولیعصر"), QStringLiteral("پارکینگ"),
                            QStringLiteral("آسانسور"),  QStringLiteral("انباری"), QStringLiteral("بالکن")};
@@ -67,13 +44,13 @@ Figure measure(const std::function<void()> &work) {
     std::vector<double> times;
     double growth = 0;
     for (int i = 0; i < repetitions; ++i) {
-        resetPeakRss();
-        const double before = currentRssMiB();
+        ProcessMemory::resetPeak();
+        const double before = ProcessMemory::currentMiB();
         QElapsedTimer timer;
         timer.start();
         work();
         times.push_back(timer.nsecsElapsed() / 1e9);
-        growth = std::max(growth, peakRssMiB() - before);
+        growth = std::max(growth, ProcessMemory::peakMiB() - before);
     }
     std::sort(times.begin(), times.end());
     return {times[times.size() / 2], growth};

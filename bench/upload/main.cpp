@@ -2,6 +2,8 @@
 // discards what it receives, and prints how far the process's peak resident memory rose, next
 // to curl posting the same file to the same server.
 
+#include "ProcessMemory.h"
+
 #include "ServiceConfig.h"
 #include "TlsTrust.h"
 #include "Utility.h"
@@ -27,31 +29,6 @@ namespace {
 
 constexpr qint64 MiB = 1024 * 1024;
 constexpr qint64 fileSize = 500 * 1000 * 1000;
-
-double peakRssMiB() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::stod(line.substr(6)) / 1024.0;
-    }
-    return -1;
-}
-
-double currentRssMiB() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stod(line.substr(6)) / 1024.0;
-    }
-    return -1;
-}
-
-void resetPeakRss() {
-    std::ofstream clear("/proc/self/clear_refs");
-    clear << "5";
-}
 
 } // namespace
 
@@ -118,8 +95,8 @@ int main(int argc, char **argv) {
         result = text;
         loop.quit();
     });
-    resetPeakRss();
-    const double before = currentRssMiB();
+    ProcessMemory::resetPeak();
+    const double before = ProcessMemory::currentMiB();
     QElapsedTimer timer;
     timer.start();
     utility.sendMultipartRequest(QStringLiteral("propertyFiles/addPropertyFileImage"),
@@ -127,7 +104,7 @@ int main(int argc, char **argv) {
                                  {QStringLiteral("propertyFileId")}, {QStringLiteral("42")});
     loop.exec();
     const double ourSeconds = timer.nsecsElapsed() / 1e9;
-    const double growth = peakRssMiB() - before;
+    const double growth = ProcessMemory::peakMiB() - before;
     const bool ourOk = result == QStringLiteral(R"({"ok":true})") && received == fileSize;
 
     received = 0;
