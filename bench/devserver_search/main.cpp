@@ -7,14 +7,13 @@
 // same number of requests to an empty route (options/searchOptions, no database work) in the
 // same run. Prints p50/p99 of both.
 
+#include "DevServerProcess.h"
+
 #include <httplib.h>
 #include <nlohmann/json.hpp>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <atomic>
@@ -171,28 +170,16 @@ int main(int argc, char **argv) {
             settings.requests = std::max(1, std::atoi(argv[i + 1]));
     }
 
-    QTemporaryDir data;
-    QProcess server;
-    server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    DevServerProcess server(QStringLiteral(NORVELA_DEVSERVER_BINARY),
+                            {QStringLiteral("--seed"), QStringLiteral("large:%1").arg(settings.listings)});
+    server.setForwardErrors(true);
     QElapsedTimer startTimer;
     startTimer.start();
-    server.start(QStringLiteral(NORVELA_DEVSERVER_BINARY),
-                 {QStringLiteral("--data"), data.path(), QStringLiteral("--port"), QStringLiteral("0"),
-                  QStringLiteral("--fixed-code"), QStringLiteral("1234"), QStringLiteral("--seed"),
-                  QStringLiteral("large:%1").arg(settings.listings)});
-    int port = 0;
-    static const QRegularExpression line(QStringLiteral("listening on https://127\\.0\\.0\\.1:(\\d+)/api/"));
-    while (port == 0 && server.waitForReadyRead(300000)) {
-        while (server.canReadLine()) {
-            const auto match = line.match(QString::fromUtf8(server.readLine()));
-            if (match.hasMatch())
-                port = match.captured(1).toInt();
-        }
-    }
-    if (port == 0) {
+    if (!server.start(300000)) {
         std::fprintf(stderr, "the server did not start\n");
         return 1;
     }
+    const int port = server.port();
     std::printf("server with %ld generated listings ready in %.2f s\n", settings.listings,
                 startTimer.elapsed() / 1000.0);
 
@@ -217,7 +204,6 @@ int main(int argc, char **argv) {
     row("searchMyPropertyFiles (mixed)", search);
     row("options/searchOptions (again)", emptyAgain);
 
-    server.terminate();
-    server.waitForFinished(30000);
+    server.stop();
     return search.failures == 0 && empty.failures == 0 ? 0 : 1;
 }

@@ -7,6 +7,7 @@
 // the export wrote (read back with openpyxl, untimed) and hands them to libxlsxwriter with the
 // same options the Excel class uses.
 
+#include "DevServerProcess.h"
 #include "ExportRun.h"
 #include "Host.h"
 #include "QmlTypes.h"
@@ -30,7 +31,6 @@
 #include <QProcess>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -53,32 +53,6 @@ struct Sheet {
     std::string name;
     std::vector<Cell> cells;
 };
-
-// Starts the stand-in service on a free port with `listingCount` generated listings; returns
-// its origin, or an empty text.
-QString startService(QProcess &service, const QString &dataDir) {
-    service.setProgram(QStringLiteral(NORVELA_DEVSERVER_PROGRAM));
-    service.setArguments({QStringLiteral("--data"), dataDir, QStringLiteral("--port"), QStringLiteral("0"),
-                          QStringLiteral("--seed"), QStringLiteral("large:%1").arg(listingCount),
-                          QStringLiteral("--fixed-code"), QStringLiteral("1234")});
-    service.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    service.start();
-    if (!service.waitForStarted(10000))
-        return {};
-    const QRegularExpression listening(QStringLiteral("listening on (https://127\\.0\\.0\\.1:\\d+)/api/"));
-    QByteArray output;
-    QElapsedTimer waited;
-    waited.start();
-    while (waited.elapsed() < 150000) {
-        if (!service.waitForReadyRead(1000) && service.state() != QProcess::Running)
-            return {};
-        output += service.readAllStandardOutput();
-        const auto match = listening.match(QString::fromUtf8(output));
-        if (match.hasMatch())
-            return match.captured(1);
-    }
-    return {};
-}
 
 // The cells of a workbook, by openpyxl, as JSON: [{name, cells: [[row, column, text]…]}].
 bool readCells(const QString &workbook, const QString &jsonPath, std::vector<Sheet> &sheets) {
@@ -228,8 +202,10 @@ int main(int argc, char *argv[]) {
 
     QElapsedTimer seeding;
     seeding.start();
-    QProcess service;
-    const QString origin = startService(service, work.path() + QStringLiteral("/service"));
+    DevServerProcess service(QStringLiteral(NORVELA_DEVSERVER_PROGRAM),
+                             {QStringLiteral("--seed"), QStringLiteral("large:%1").arg(listingCount)});
+    service.setForwardErrors(true);
+    const QString origin = service.start(150000) ? service.origin() : QString();
     if (origin.isEmpty()) {
         std::fprintf(stderr, "the stand-in service did not start\n");
         return 1;
@@ -261,8 +237,7 @@ int main(int argc, char *argv[]) {
     const double floor =
         exitCode == 0 ? fetchPagesOnly(ServiceConfig::instance()->apiBaseUrl(), floorListings, floorPages)
                       : -1;
-    service.terminate();
-    service.waitForFinished(10000);
+    service.stop();
     if (exitCode != 0 || !run.succeeded()) {
         std::fprintf(stderr, "export failed: %s\n", qPrintable(run.failure()));
         return 1;

@@ -24,6 +24,18 @@ nlohmann::json wallet(Connection &db, const std::string &userId) {
     return {{"balance", statement.integer(0)}, {"giftBalance", statement.integer(1)}};
 }
 
+// Buys `purchase` in one transaction; the message says whether the user goes on to the payment
+// page or what was done.
+nlohmann::json settle(Call &call, const OrderBook::Purchase &purchase, const std::string &doneMessage) {
+    Transaction transaction(call.db);
+    nlohmann::json result = OrderBook::purchase(call.db, call.context, call.caller, purchase);
+    transaction.commit();
+    call.messages.push_back(result["requirePayment"] == true
+                                ? "برای پرداخت به درگاه منتقل می‌شوید"
+                                : doneMessage);
+    return result;
+}
+
 nlohmann::json getMyWallet(Call &call) {
     return {{"wallet", wallet(call.db, call.caller.userId)}};
 }
@@ -119,13 +131,7 @@ nlohmann::json buyPlan(Call &call) {
     purchase.orderType = "BUY_PLAN";
     purchase.amount = plan["price"].get<std::int64_t>();
     purchase.payload = {{"planId", planId}};
-    Transaction transaction(call.db);
-    nlohmann::json result = OrderBook::purchase(call.db, call.context, call.caller, purchase);
-    transaction.commit();
-    call.messages.push_back(result["requirePayment"] == true
-                                ? "برای پرداخت به درگاه منتقل می‌شوید"
-                                : "پلن " + plan["title"].get<std::string>() + " فعال شد");
-    return result;
+    return settle(call, purchase, "پلن " + plan["title"].get<std::string>() + " فعال شد");
 }
 
 nlohmann::json renewPlan(Call &call) {
@@ -134,21 +140,16 @@ nlohmann::json renewPlan(Call &call) {
     if (!office.contains("currentPlan") || office["currentPlanId"] != planId)
         throw ApiError::refused("فقط پلن فعلی دفتر قابل تمدید است");
     if (office["originalPlan"]["systemPlan"] == true)
-        throw ApiError::refused("پلن آزمایشی قابل تمدید نیست؛ یکی از پلن‌ها را "
-                                "خریداری "
-                                "کنید");
+        throw ApiError::refused(
+            "پلن آزمایشی قابل تمدید نیست؛ یکی از پلن‌ها را "
+            "خریداری "
+            "کنید");
     OrderBook::Purchase purchase;
     purchase.orderType = "RENEW_PLAN";
     purchase.amount = office["originalPlan"]["renewPrice"].get<std::int64_t>() +
                       office["currentPlan"]["extraFee"].get<std::int64_t>();
     purchase.payload = {{"planId", planId}};
-    Transaction transaction(call.db);
-    nlohmann::json result = OrderBook::purchase(call.db, call.context, call.caller, purchase);
-    transaction.commit();
-    call.messages.push_back(result["requirePayment"] == true
-                                ? "برای پرداخت به درگاه منتقل می‌شوید"
-                                : "پلن دفتر تمدید شد");
-    return result;
+    return settle(call, purchase, "پلن دفتر تمدید شد");
 }
 
 nlohmann::json upgradePlan(Call &call) {
@@ -163,13 +164,7 @@ nlohmann::json upgradePlan(Call &call) {
     purchase.orderType = "UPGRADE_PLAN";
     purchase.amount = *extraUsers * office["originalPlan"]["pricePerExtraUser"].get<std::int64_t>();
     purchase.payload = {{"extraUser", *extraUsers}};
-    Transaction transaction(call.db);
-    nlohmann::json result = OrderBook::purchase(call.db, call.context, call.caller, purchase);
-    transaction.commit();
-    call.messages.push_back(result["requirePayment"] == true
-                                ? "برای پرداخت به درگاه منتقل می‌شوید"
-                                : "کاربران اضافه به پلن دفتر افزوده شد");
-    return result;
+    return settle(call, purchase, "کاربران اضافه به پلن دفتر افزوده شد");
 }
 
 nlohmann::json listOwn(Call &call, const std::string &select, const std::string &table,
@@ -238,13 +233,15 @@ nlohmann::json buyPackage(Call &call) {
             call.db.scalarInt("SELECT COUNT(*) FROM office_packages WHERE office_id = ? AND package_id = ?",
                               {call.caller.officeId, packageId}) > 0;
         if (bought && !rebuyable)
-            throw ApiError::refused("این بایگانی را قبلا خریده‌اید و خرید دوباره آن "
-                                    "ممکن "
-                                    "نیست");
+            throw ApiError::refused(
+                "این بایگانی را قبلا خریده‌اید و خرید دوباره آن "
+                "ممکن "
+                "نیست");
         if (bought && !buyConfirmation) {
             ApiError error = ApiError::refused("این بایگانی را قبلا خریده‌اید",
                                                "PACKAGE_EXISTS");
-            error.extra["messages2"] = {"این بایگانی را قبلا خریده‌اید؛ آیا می‌خواهید دوباره آن "
+            error.extra["messages2"] = {"این بایگانی را قبلا خریده‌اید؛ آیا می‌خواهید دوباره "
+                                        "آن "
                                         "را "
                                         "بخرید؟"};
             throw error;
@@ -267,14 +264,8 @@ nlohmann::json buyPackage(Call &call) {
         purchase.orderType = "BUY_PACKAGE";
         purchase.amount = price;
         purchase.payload = {{"packageId", packageId}};
-        Transaction transaction(call.db);
-        nlohmann::json result = OrderBook::purchase(call.db, call.context, call.caller, purchase);
-        transaction.commit();
-        call.messages.push_back(result["requirePayment"] == true
-                                    ? "برای پرداخت به درگاه منتقل می‌شوید"
-                                    : "بایگانی «" + title +
-                                          "» به فایل‌های شما اضافه شد");
-        return result;
+        return settle(call, purchase,
+                      "بایگانی «" + title + "» به فایل‌های شما اضافه شد");
     } catch (ApiError &error) {
         // Every refusal of this route opens a yes/no dialog with messages2[0].
         if (!error.extra.contains("messages2"))

@@ -130,15 +130,16 @@ std::string payUrl(const ServiceContext &context, const std::string &token) {
     return context.siteUrl() + "pay/" + token;
 }
 
-nlohmann::json pendingOrder(Connection &connection, const ServiceContext &context, const Caller &caller,
-                            const Purchase &purchase) {
+// Records an order: one waiting for the payment page (with its pay token, the whole amount still
+// to pay) or one already paid from the wallet (no token, nothing left to pay).
+std::pair<std::string, std::int64_t> insertOrder(Connection &connection, const Caller &caller,
+                                                 const Purchase &purchase, const std::string &status,
+                                                 const std::string &payToken) {
     const std::string id = Ids::newId();
-    const std::string token = Ids::randomToken(16);
     const std::int64_t trackingId = nextTrackingId(connection);
     Statement statement = connection.prepare(
         "INSERT INTO orders(id, office_id, user_id, tracking_id, order_type, amount, payment_amount, status, "
-        "gateway_auth, "
-        "payload, pay_token, created_at) VALUES(?, ?, ?, ?, ?, ?, ?, 'pendingPayment', NULL, ?, ?, ?)");
+        "gateway_auth, payload, pay_token, created_at) VALUES(?, ?, ?, ?, ?, ?, ?, ?, NULL, ?, ?, ?)");
     statement.bind(1, id);
     if (caller.officeId.empty())
         statement.bindNull(2);
@@ -148,11 +149,21 @@ nlohmann::json pendingOrder(Connection &connection, const ServiceContext &contex
         .bind(4, trackingId)
         .bind(5, purchase.orderType)
         .bind(6, purchase.amount)
-        .bind(7, purchase.amount)
-        .bind(8, purchase.payload.dump())
-        .bind(9, token)
-        .bind(10, Clock::isoNow())
-        .run();
+        .bind(7, payToken.empty() ? std::int64_t(0) : purchase.amount)
+        .bind(8, status)
+        .bind(9, purchase.payload.dump());
+    if (payToken.empty())
+        statement.bindNull(10);
+    else
+        statement.bind(10, payToken);
+    statement.bind(11, Clock::isoNow()).run();
+    return {id, trackingId};
+}
+
+nlohmann::json pendingOrder(Connection &connection, const ServiceContext &context, const Caller &caller,
+                            const Purchase &purchase) {
+    const std::string token = Ids::randomToken(16);
+    const auto [id, trackingId] = insertOrder(connection, caller, purchase, "pendingPayment", token);
     addTransaction(connection, caller, id, "ONLINE_GATEWAY", purchase.amount, 0, "");
     return {{"requirePayment", true},
             {"url", payUrl(context, token)},
@@ -210,24 +221,7 @@ nlohmann::json purchase(Connection &connection, const ServiceContext &context, c
         .bind(2, fromGift)
         .bind(3, caller.userId)
         .run();
-    const std::string id = Ids::newId();
-    const std::int64_t trackingId = nextTrackingId(connection);
-    Statement statement = connection.prepare(
-        "INSERT INTO orders(id, office_id, user_id, tracking_id, order_type, amount, payment_amount, status, "
-        "gateway_auth, "
-        "payload, pay_token, created_at) VALUES(?, ?, ?, ?, ?, ?, 0, 'completed', NULL, ?, NULL, ?)");
-    statement.bind(1, id);
-    if (caller.officeId.empty())
-        statement.bindNull(2);
-    else
-        statement.bind(2, caller.officeId);
-    statement.bind(3, caller.userId)
-        .bind(4, trackingId)
-        .bind(5, purchase.orderType)
-        .bind(6, purchase.amount)
-        .bind(7, purchase.payload.dump())
-        .bind(8, Clock::isoNow())
-        .run();
+    const auto [id, trackingId] = insertOrder(connection, caller, purchase, "completed", std::string());
     addTransaction(connection, caller, id, "WALLET", purchase.amount, 1, "");
     apply(connection, purchase.orderType, purchase.payload, caller.officeId, caller.userId, purchase.amount);
     notify(connection, caller.userId, orderTitle(purchase.orderType),

@@ -1,8 +1,8 @@
 // Sign-in by code and by password, token expiry and renewal, device limits and bad tokens.
 
-#include "DevServerProcess.h"
 #include "JsonCompare.h"
 #include "ServiceClient.h"
+#include "TestDevServer.h"
 
 #include <QTest>
 #include <QThread>
@@ -25,8 +25,8 @@ private:
 };
 
 void TestAuth::initTestCase() {
-    m_server =
-        std::make_unique<DevServerProcess>(QStringList{QStringLiteral("--seed"), QStringLiteral("demo")});
+    m_server = std::make_unique<DevServerProcess>(
+        devServerProgram(), QStringList{QStringLiteral("--seed"), QStringLiteral("demo")});
     QVERIFY2(m_server->start(), qPrintable(m_server->errorOutput()));
 }
 
@@ -187,7 +187,8 @@ void TestAuth::missingAndForgedTokens() {
 }
 
 void TestAuth::expiredTokenIsRenewedWithoutRotation() {
-    DevServerProcess shortLived(QStringList{QStringLiteral("--token-lifetime"), QStringLiteral("3")});
+    DevServerProcess shortLived(devServerProgram(),
+                                QStringList{QStringLiteral("--token-lifetime"), QStringLiteral("3")});
     QVERIFY2(shortLived.start(), qPrintable(shortLived.errorOutput()));
     ServiceClient client(shortLived.port());
     const auto signIn = client.signInManager("09129999999");

@@ -1,9 +1,9 @@
 // Bad input never crashes the service nor changes stored data: each gets ok false, a Persian
 // message and a fitting status.
 
-#include "DevServerProcess.h"
 #include "JsonCompare.h"
 #include "ServiceClient.h"
+#include "TestDevServer.h"
 
 #include <QTest>
 
@@ -46,8 +46,8 @@ void TestBadInput::expectRefusal(const ServiceClient::Reply &reply, int status) 
 }
 
 void TestBadInput::initTestCase() {
-    m_server =
-        std::make_unique<DevServerProcess>(QStringList{QStringLiteral("--seed"), QStringLiteral("demo")});
+    m_server = std::make_unique<DevServerProcess>(
+        devServerProgram(), QStringList{QStringLiteral("--seed"), QStringLiteral("demo")});
     QVERIFY2(m_server->start(), qPrintable(m_server->errorOutput()));
     m_client = std::make_unique<ServiceClient>(m_server->port());
     QVERIFY(m_client->signInManager("09151234567").value("ok", false));

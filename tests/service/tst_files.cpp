@@ -1,9 +1,9 @@
 // Listings: every search criterion the client sends, changes, visibility between users and
 // offices, bookmarks, reports and pool hand-outs.
 
-#include "DevServerProcess.h"
 #include "JsonCompare.h"
 #include "ServiceClient.h"
+#include "TestDevServer.h"
 
 #include <QTest>
 
@@ -59,8 +59,8 @@ nlohmann::json TestFiles::search(ServiceClient &client, const nlohmann::json &bo
 }
 
 void TestFiles::initTestCase() {
-    m_server =
-        std::make_unique<DevServerProcess>(QStringList{QStringLiteral("--seed"), QStringLiteral("demo")});
+    m_server = std::make_unique<DevServerProcess>(
+        devServerProgram(), QStringList{QStringLiteral("--seed"), QStringLiteral("demo")});
     QVERIFY2(m_server->start(), qPrintable(m_server->errorOutput()));
     m_manager = std::make_unique<ServiceClient>(m_server->port());
     QVERIFY(m_manager->signInManager("09151234567").value("ok", false));

@@ -1,8 +1,8 @@
 // Map tiles, reverse geocoding, search and places in the shapes Qt Location's osm plugin reads.
 
-#include "DevServerProcess.h"
 #include "JsonCompare.h"
 #include "ServiceClient.h"
+#include "TestDevServer.h"
 
 #include <QImage>
 #include <QTest>
@@ -26,7 +26,7 @@ private:
 };
 
 void TestMap::initTestCase() {
-    m_server = std::make_unique<DevServerProcess>();
+    m_server = std::make_unique<DevServerProcess>(devServerProgram());
     QVERIFY2(m_server->start(), qPrintable(m_server->errorOutput()));
     m_client = std::make_unique<ServiceClient>(m_server->port());
 }

@@ -1,8 +1,8 @@
 // Uploads streamed to disk (listing photos, avatars) and the public image URLs.
 
-#include "DevServerProcess.h"
 #include "JsonCompare.h"
 #include "ServiceClient.h"
+#include "TestDevServer.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -44,8 +44,8 @@ private:
 };
 
 void TestMedia::initTestCase() {
-    m_server =
-        std::make_unique<DevServerProcess>(QStringList{QStringLiteral("--seed"), QStringLiteral("demo")});
+    m_server = std::make_unique<DevServerProcess>(
+        devServerProgram(), QStringList{QStringLiteral("--seed"), QStringLiteral("demo")});
     QVERIFY2(m_server->start(), qPrintable(m_server->errorOutput()));
     m_client = std::make_unique<ServiceClient>(m_server->port());
     QVERIFY(m_client->signInManager("09151234567").value("ok", false));

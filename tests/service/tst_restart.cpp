@@ -1,9 +1,9 @@
 // Everything survives a restart on the same data folder; seeding never touches a database that
 // already holds data.
 
-#include "DevServerProcess.h"
 #include "JsonCompare.h"
 #include "ServiceClient.h"
+#include "TestDevServer.h"
 
 #include <QTest>
 
@@ -15,7 +15,8 @@ private Q_SLOTS:
 };
 
 void TestRestart::dataSurvivesRestart() {
-    DevServerProcess server(QStringList{QStringLiteral("--seed"), QStringLiteral("demo")});
+    DevServerProcess server(devServerProgram(),
+                            QStringList{QStringLiteral("--seed"), QStringLiteral("demo")});
     QVERIFY2(server.start(), qPrintable(server.errorOutput()));
     ServiceClient client(server.port());
     const auto signIn = client.signInManager("09151234567");

@@ -1,11 +1,9 @@
 #pragma once
 
-#include <QObject>
-#include <QProcess>
-#include <QStringList>
-#include <QTemporaryDir>
+#include "DevServerProcess.h"
 
-#include <memory>
+#include <QObject>
+#include <QStringList>
 
 // The stand-in service run for one Quick Test process, with data of its own. Published to tests
 // as `testService`; started at once when NORVELA_TEST_DEVSERVER names the service's program.
@@ -19,9 +17,9 @@ public:
     explicit QmlTestService(const QString &program, QObject *parent = nullptr);
     ~QmlTestService() override;
 
-    QString origin() const { return m_origin; }
-    QString dataDir() const { return m_data.path(); }
-    bool running() const { return !m_origin.isEmpty(); }
+    QString origin() const { return m_server.origin(); }
+    QString dataDir() const { return m_server.dataDir(); }
+    bool running() const { return m_server.port() > 0; }
 
     // Starts the service on a free port with the demo data and the code "1234", plus
     // `extraArgs`; the client is pointed at it. Returns whether it came up.
@@ -34,8 +32,5 @@ Q_SIGNALS:
     void originChanged();
 
 private:
-    QString m_program;
-    QTemporaryDir m_data;
-    std::unique_ptr<QProcess> m_process;
-    QString m_origin;
+    DevServerProcess m_server;
 };

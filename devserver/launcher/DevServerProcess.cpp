@@ -3,15 +3,19 @@
 #include <QElapsedTimer>
 #include <QRegularExpression>
 
-DevServerProcess::DevServerProcess(QStringList extraArguments)
-    : m_arguments(std::move(extraArguments)) {}
+DevServerProcess::DevServerProcess(QString program, QStringList extraArguments)
+    : m_program(std::move(program))
+    , m_arguments(std::move(extraArguments)) {}
 
 DevServerProcess::~DevServerProcess() {
     stop();
 }
 
-bool DevServerProcess::start() {
+bool DevServerProcess::start(int timeoutMs) {
+    stop();
     m_process = std::make_unique<QProcess>();
+    if (m_forwardErrors)
+        m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("NORVELA_DEVSERVER_EXIT_WITH_PARENT"), QStringLiteral("1"));
     m_process->setProcessEnvironment(environment);
@@ -19,7 +23,7 @@ bool DevServerProcess::start() {
                           QStringLiteral("--port"),       QStringLiteral("0"),
                           QStringLiteral("--fixed-code"), QStringLiteral("1234")};
     arguments << m_arguments;
-    m_process->start(QStringLiteral(NORVELA_DEVSERVER_BINARY), arguments);
+    m_process->start(m_program, arguments);
     if (!m_process->waitForStarted(20000))
         return false;
     static const QRegularExpression line(
@@ -27,7 +31,7 @@ bool DevServerProcess::start() {
     QElapsedTimer timer;
     timer.start();
     QByteArray output;
-    while (timer.elapsed() < 60000) {
+    while (timer.elapsed() < timeoutMs) {
         if (!m_process->canReadLine() && !m_process->waitForReadyRead(500)) {
             if (m_process->state() != QProcess::Running)
                 break;
@@ -47,6 +51,7 @@ bool DevServerProcess::start() {
 }
 
 int DevServerProcess::stop() {
+    m_port = 0;
     if (!m_process)
         return 0;
     int code = -1;
@@ -66,6 +71,9 @@ int DevServerProcess::stop() {
 }
 
 bool DevServerProcess::restart() {
-    stop();
     return start();
+}
+
+QString DevServerProcess::origin() const {
+    return m_port > 0 ? QStringLiteral("https://127.0.0.1:%1").arg(m_port) : QString();
 }
