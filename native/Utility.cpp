@@ -37,8 +37,7 @@ QString Utility::mediaDirectory() {
     return QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) + QStringLiteral("/velmora/");
 }
 
-QString Utility::getTempDirectory()
-{
+QString Utility::getTempDirectory() {
     // The whole path is made: on a first start nothing has created the cache location yet,
     // and a crop saved into a folder that does not exist would be lost.
     const QString path = cacheLocation() + QStringLiteral("/temp/");

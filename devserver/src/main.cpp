@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
-#include <thread>
 #include <sys/prctl.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {

@@ -51,8 +51,7 @@ private Q_SLOTS:
         QDir().mkpath(m_home.path());
     }
 
-    void tempDirectoryIsMadeEvenOnAFirstStart()
-    {
+    void tempDirectoryIsMadeEvenOnAFirstStart() {
         Utility utility;
         const QString expected = cacheLocation() + QStringLiteral("/temp/");
         QVERIFY(!QDir(cacheLocation()).exists());
