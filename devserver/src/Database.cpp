@@ -77,8 +77,9 @@ CREATE TABLE IF NOT EXISTS property_files(
     t_fileDetail TEXT,
     t_disc TEXT);
 CREATE UNIQUE INDEX IF NOT EXISTS files_tracking ON property_files(office_id, tracking_id);
-CREATE INDEX IF NOT EXISTS files_office_date ON property_files(office_id, file_date_ms);
-CREATE INDEX IF NOT EXISTS files_office_created ON property_files(office_id, created_at);
+-- Earlier, narrower indexes of the listing searches (see kSearchIndexes).
+DROP INDEX IF EXISTS files_office_date;
+DROP INDEX IF EXISTS files_office_created;
 CREATE INDEX IF NOT EXISTS files_office ON property_files(office_id, deal_type, status);
 CREATE INDEX IF NOT EXISTS files_shared ON property_files(shared) WHERE shared = 1;
 CREATE INDEX IF NOT EXISTS files_source ON property_files(office_id, source_id);
@@ -126,6 +127,16 @@ CREATE INDEX IF NOT EXISTS notifications_user ON notifications(user_id);
 CREATE TABLE IF NOT EXISTS contact_messages(
     id TEXT PRIMARY KEY, user_id TEXT NOT NULL, type TEXT NOT NULL, description TEXT NOT NULL,
     created_at TEXT NOT NULL);
+)SQL";
+
+// The listing searches in their two usual orders: the order and every column the scope and the
+// usual filters test, so that counting and paging never read the listings they skip.
+const char *const kSearchIndexes = R"SQL(
+CREATE INDEX IF NOT EXISTS files_by_date ON property_files(
+    office_id, file_date_ms DESC, created_at DESC, id, status, system_file, deal_type, just_owner_access,
+    created_by);
+CREATE INDEX IF NOT EXISTS files_by_creation ON property_files(
+    office_id, created_at DESC, id, status, system_file, deal_type, just_owner_access, created_by);
 )SQL";
 
 } // namespace
@@ -356,7 +367,16 @@ void Database::createSchema(Connection &connection) {
         SearchColumns::backfill(connection);
     }
     connection.exec(kSchema);
+    createSearchIndexes(connection);
     transaction.commit();
+}
+
+void Database::dropSearchIndexes(Connection &connection) {
+    connection.exec("DROP INDEX IF EXISTS files_by_date; DROP INDEX IF EXISTS files_by_creation;");
+}
+
+void Database::createSearchIndexes(Connection &connection) {
+    connection.exec(kSearchIndexes);
 }
 
 Database::Lease Database::acquire() {

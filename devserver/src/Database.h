@@ -118,6 +118,11 @@ public:
     Lease acquire();
     bool isEmpty();
 
+    // The wide indexes of the listing searches. A bulk load drops them and makes them again
+    // afterwards, which is much faster than keeping them up to date row by row.
+    static void dropSearchIndexes(Connection &connection);
+    static void createSearchIndexes(Connection &connection);
+
 private:
     void release(std::unique_ptr<Connection> connection);
     std::unique_ptr<Connection> open();

@@ -290,13 +290,19 @@ nlohmann::json FileSearch::run(const Params &params) {
     std::vector<std::string> ids;
     const std::int64_t offset = (page - 1) * count;
     if (offset < matches) {
+        // The page's ids first, from the search index alone, and only then their records: the
+        // listings skipped on the way to a late page are never read.
         std::vector<SqlValue> values = m_values;
         for (const auto &value : m_orderValues)
             values.push_back(value);
         values.emplace_back(count);
         values.emplace_back(offset);
-        Statement rows =
-            m_connection.prepare(std::string(Records::kFileSelect) + where + orderBy + " LIMIT ? OFFSET ?");
+        for (const auto &value : m_orderValues)
+            values.push_back(value);
+        const std::string pageIds =
+            "(SELECT f.id AS pageId FROM property_files f" + where + orderBy +
+            " LIMIT ? OFFSET ?) page CROSS JOIN property_files f ON f.id = page.pageId";
+        Statement rows = m_connection.prepare(Records::fileSelect(pageIds) + orderBy);
         rows.bindAll(values);
         while (rows.step()) {
             nlohmann::json record = Records::file(rows.rowObject(), m_caller.officeId);

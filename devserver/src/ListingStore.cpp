@@ -22,7 +22,7 @@ std::int64_t nextTrackingId(Connection &connection, const std::string &officeId)
 }
 
 nlohmann::json record(Connection &connection, const std::string &fileId, const std::string &viewerOfficeId) {
-    Statement statement = connection.prepare(std::string(Records::kFileSelect) + "WHERE f.id = ?");
+    Statement statement = connection.prepare(Records::fileSelect() + "WHERE f.id = ?");
     statement.bind(1, fileId);
     if (!statement.step())
         return nullptr;
@@ -71,9 +71,8 @@ std::int64_t handOutPoolFiles(Connection &connection, const std::string &officeI
     const std::int64_t today = connection.scalarInt(
         "SELECT count FROM system_handouts WHERE office_id = ? AND day = ?", {officeId, day});
     if (today >= perDay)
-        throw ApiError::refused("سهمیه فایل‌های سیستمی امروز شما دریافت شده است؛ فردا دوباره "
-                                "تلاش "
-                                "کنید");
+        throw ApiError::refused(
+            "سهمیه فایل‌های سیستمی امروز شما دریافت شده است؛ فردا دوباره تلاش کنید");
 
     Statement candidates = connection.prepare("SELECT id FROM property_files p WHERE p.office_id = ? AND "
                                               "p.status <> -2 AND NOT EXISTS (SELECT 1 FROM "

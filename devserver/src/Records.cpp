@@ -4,7 +4,10 @@
 
 namespace Records {
 
-const char *const kFileSelect =
+namespace {
+
+// A listing's columns with its creator, area and office; the listing table is "f".
+const char *const kFileColumns =
     "SELECT f.id AS \"_id\", f.tracking_id AS trackingId, f.deal_type AS dealType, "
     "f.property_type AS propertyType, f.status AS status, f.deal_status AS dealStatus, "
     "f.system_file AS \"b:systemFile\", f.just_owner_access AS \"b:justOwnerAccess\", f.shared AS shared, "
@@ -12,9 +15,16 @@ const char *const kFileSelect =
     "f.area_id AS areaId, f.attrs AS \"j:attrs\", f.images AS \"j:images\", f.latitude AS latitude, "
     "f.longitude AS longitude, f.created_at AS created_at, f.updated_at AS updated_at, "
     "u.fname AS creatorFname, u.lname AS creatorLname, a.title AS areaTitle, o.title AS officeTitle, "
-    "o.address AS officeAddress, o.mobiles AS \"j:officeMobiles\", o.phones AS \"j:officePhones\" "
-    "FROM property_files f LEFT JOIN users u ON u.id = f.created_by LEFT JOIN areas a ON a.id = f.area_id "
+    "o.address AS officeAddress, o.mobiles AS \"j:officeMobiles\", o.phones AS \"j:officePhones\" ";
+const char *const kFileJoins =
+    " LEFT JOIN users u ON u.id = f.created_by LEFT JOIN areas a ON a.id = f.area_id "
     "LEFT JOIN offices o ON o.id = f.office_id ";
+
+} // namespace
+
+std::string fileSelect(const std::string &from) {
+    return std::string(kFileColumns) + "FROM " + from + kFileJoins;
+}
 
 nlohmann::json file(nlohmann::json row, const std::string &viewerOfficeId) {
     nlohmann::json record = row;

@@ -9,9 +9,10 @@
 // The record shapes the client reads, built from the database.
 namespace Records {
 
-// SELECT list and joins for listings; used with rowObject() and then file().
-extern const char *const kFileSelect;
-// Shapes one listing row read with kFileSelect. `viewerOfficeId` decides whether the owner's
+// SELECT list and joins for listings read from `from`, which names the listing table "f"; used
+// with rowObject() and then file().
+std::string fileSelect(const std::string &from = "property_files f");
+// Shapes one listing row read with fileSelect(). `viewerOfficeId` decides whether the owner's
 // contact attributes are shown (own office) or blanked (a cooperation file of another office).
 nlohmann::json file(nlohmann::json row, const std::string &viewerOfficeId);
 

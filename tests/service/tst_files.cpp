@@ -36,6 +36,8 @@ class TestFiles : public QObject {
 private Q_SLOTS:
     void initTestCase();
     void pagingAndTotals();
+    void pagesPutTogetherAreTheWholeList_data();
+    void pagesPutTogetherAreTheWholeList();
     void typeStatusAndSortFilters();
     void rangeAndTextFilters();
     void lookupsByIdAndTrackingId();
@@ -100,6 +102,53 @@ void TestFiles::pagingAndTotals() {
     for (std::size_t i = 1; i < first["propertyFiles"]["data"].size(); ++i)
         QVERIFY(first["propertyFiles"]["data"][i - 1]["fileDateUnix"] >=
                 first["propertyFiles"]["data"][i]["fileDateUnix"]);
+}
+
+void TestFiles::pagesPutTogetherAreTheWholeList_data() {
+    QTest::addColumn<QString>("sortBy");
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<QString>("extra");
+    QTest::newRow("registration date, newest first") << "fileDateUnix" << -1 << "{}";
+    QTest::newRow("registration date, oldest first") << "fileDateUnix" << 1 << "{}";
+    QTest::newRow("creation, newest first") << "created_at" << -1 << "{}";
+    QTest::newRow("price, a stored column") << "attrs.price" << 1 << R"({"dealType": 1})";
+    QTest::newRow("floor, read from the attributes") << "floor" << -1 << R"({"dealType": 1})";
+    QTest::newRow("one deal type, a status") << "fileDateUnix" << -1 << R"({"dealType": 2, "status": 2})";
+}
+
+// However a search is cut into pages, the pages side by side are the whole list in the same
+// order: nothing repeated, nothing left out, also far down the list.
+void TestFiles::pagesPutTogetherAreTheWholeList() {
+    QFETCH(QString, sortBy);
+    QFETCH(int, direction);
+    QFETCH(QString, extra);
+    nlohmann::json criteria = nlohmann::json::parse(extra.toStdString());
+    criteria["sortBy"] = sortBy.toStdString();
+    criteria["sortDirection"] = direction;
+
+    nlohmann::json whole = criteria;
+    whole["count"] = 1000;
+    const auto all = search(*m_manager, listBody(whole))["propertyFiles"];
+    const std::size_t total = all["total"].get<std::size_t>();
+    QCOMPARE(all["data"].size(), total);
+    QVERIFY(total > 40);
+
+    std::vector<std::string> paged;
+    for (int page = 1;; ++page) {
+        nlohmann::json part = criteria;
+        part["page"] = page;
+        part["count"] = 37;
+        const auto result = search(*m_manager, listBody(part))["propertyFiles"];
+        JCOMPARE(result["total"], total);
+        if (result["data"].empty())
+            break;
+        for (const auto &file : result["data"])
+            paged.push_back(file["_id"].get<std::string>());
+        QVERIFY(page < 100);
+    }
+    QCOMPARE(paged.size(), total);
+    for (std::size_t i = 0; i < total; ++i)
+        QCOMPARE(paged[i], all["data"][i]["_id"].get<std::string>());
 }
 
 void TestFiles::typeStatusAndSortFilters() {
