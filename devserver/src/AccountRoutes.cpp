@@ -75,9 +75,8 @@ nlohmann::json managerLogin(Call &call) {
         if (!statement.step() || statement.integer(1) < Clock::nowMs())
             throw ApiError::refused("کد تایید منقضی شده است؛ لطفا دوباره کد دریافت کنید");
         if (statement.integer(2) >= kCodeAttempts)
-            throw ApiError::refused("تعداد تلاش‌های ناموفق زیاد است؛ لطفا دوباره کد "
-                                    "دریافت "
-                                    "کنید");
+            throw ApiError::refused(
+                "تعداد تلاش‌های ناموفق زیاد است؛ لطفا دوباره کد دریافت کنید");
         const bool matches = statement.text(0) == code;
         if (!matches) {
             call.db.prepare("UPDATE login_codes SET attempts = attempts + 1 WHERE mobile = ?")

@@ -141,9 +141,7 @@ nlohmann::json renewPlan(Call &call) {
         throw ApiError::refused("فقط پلن فعلی دفتر قابل تمدید است");
     if (office["originalPlan"]["systemPlan"] == true)
         throw ApiError::refused(
-            "پلن آزمایشی قابل تمدید نیست؛ یکی از پلن‌ها را "
-            "خریداری "
-            "کنید");
+            "پلن آزمایشی قابل تمدید نیست؛ یکی از پلن‌ها را خریداری کنید");
     OrderBook::Purchase purchase;
     purchase.orderType = "RENEW_PLAN";
     purchase.amount = office["originalPlan"]["renewPrice"].get<std::int64_t>() +
@@ -234,16 +232,12 @@ nlohmann::json buyPackage(Call &call) {
                               {call.caller.officeId, packageId}) > 0;
         if (bought && !rebuyable)
             throw ApiError::refused(
-                "این بایگانی را قبلا خریده‌اید و خرید دوباره آن "
-                "ممکن "
-                "نیست");
+                "این بایگانی را قبلا خریده‌اید و خرید دوباره آن ممکن نیست");
         if (bought && !buyConfirmation) {
             ApiError error = ApiError::refused("این بایگانی را قبلا خریده‌اید",
                                                "PACKAGE_EXISTS");
-            error.extra["messages2"] = {"این بایگانی را قبلا خریده‌اید؛ آیا می‌خواهید دوباره "
-                                        "آن "
-                                        "را "
-                                        "بخرید؟"};
+            error.extra["messages2"] = {
+                "این بایگانی را قبلا خریده‌اید؛ آیا می‌خواهید دوباره آن را بخرید؟"};
             throw error;
         }
         const std::int64_t available = OrderBook::packageFileCount(call.db, packageId);
@@ -251,13 +245,11 @@ nlohmann::json buyPackage(Call &call) {
             throw ApiError::refused("در حال حاضر فایلی در این بایگانی موجود نیست");
         if (available < maxFiles && !limitConfirmation) {
             ApiError error = ApiError::refused(
-                "تعداد فایل‌های موجود این بایگانی کمتر از سقف آن "
-                "است",
+                "تعداد فایل‌های موجود این بایگانی کمتر از سقف آن است",
                 "PACKAGE_LIMIT_LESS");
-            error.extra["messages2"] = {"در حال حاضر " + std::to_string(available) + " فایل از " +
-                                        std::to_string(maxFiles) +
-                                        " فایل این بایگانی موجود است؛ آیا خرید را ادامه "
-                                        "می‌دهید؟"};
+            error.extra["messages2"] = {
+                "در حال حاضر " + std::to_string(available) + " فایل از " + std::to_string(maxFiles) +
+                " فایل این بایگانی موجود است؛ آیا خرید را ادامه می‌دهید؟"};
             throw error;
         }
         OrderBook::Purchase purchase;
