@@ -8,7 +8,8 @@ import "../scripts/Colors.js" as Colors
 
 // Exports all of the user's own listings into one workbook: a sheet per deal and property type,
 // the form's input fields as value columns, each option section as one column naming the
-// options chosen, and the description last. Pages are fetched one after another, 100 at a time.
+// options chosen, and the description last. Pages of 100 are fetched newest first; while one is
+// written the service already works on the next ones, and they are written in order.
 AppDialog {
     id: excelDialog
 
@@ -40,6 +41,29 @@ AppDialog {
     // Replies to requests of an earlier run or of an abandoned attempt are ignored.
     property int requestSerial: 0
 
+    readonly property int pageSize: 100
+    // Requests kept on their way at once. A page beyond the next one is asked for only when the
+    // last reply's total says it exists; the export still ends at the first page without files.
+    property int pagesAhead: 2
+    // Pages that have arrived, by number, until their turn to be written comes.
+    property var arrivedPages: ({})
+    // Pages asked for in the current attempt and not answered yet, by number.
+    property var pagesOnTheirWay: ({})
+    property int pagesInFlight: 0
+    // The lowest page not yet handed on for writing, and the highest page that has arrived.
+    property int pageToWrite: 1
+    property int highestArrived: 0
+    // The first page that came back without files; 0 while the end is not known.
+    property int lastPage: 0
+    property int total: 0
+    // Pages handed on for writing, oldest first. They are written a slice of files at a time,
+    // returning to the event loop in between: the window stays responsive, and requests sent
+    // meanwhile go out at once instead of after the whole page has been written.
+    property var pendingPages: []
+    property int sliceSize: 20
+    // The service has been given up on: what has arrived is saved once it is written.
+    property bool givingUp: false
+
     readonly property string saveFailedText: "ذخیره فایل اکسل در این محل ممکن نشد، لطفا محل دیگری انتخاب کنید"
     readonly property string serviceFailedText: "دریافت فایل ها از سرور ممکن نشد"
 
@@ -47,6 +71,10 @@ AppDialog {
     signal negativeClicked()
 
     function initial() {
+        // Whatever an earlier run still has on its way is not waited for.
+        ++requestSerial
+        retryTimer.stop()
+        attemptEnded()
         if (!isEdit) {
             indicator.text = ""
             progressBar.from = 0
@@ -58,6 +86,13 @@ AppDialog {
             sheetAdded = []
             layouts = ({})
             selectedSheet = ""
+            arrivedPages = ({})
+            pendingPages = []
+            pageToWrite = 1
+            highestArrived = 0
+            lastPage = 0
+            givingUp = false
+            total = 0
             failedAttempts = 0
             saveFailed = false
             incomplete = false
@@ -66,64 +101,150 @@ AppDialog {
             excel.clear()
         }
         openFrame()
-        getFiles()
+        askForMore()
     }
 
+    // Keeps up to `pagesAhead` requests on their way, starting from the lowest page missing.
+    function askForMore() {
+        if (givingUp)
+            return
+        page = pageToWrite
+        while (pagesInFlight < pagesAhead) {
+            while (arrivedPages[page] !== undefined || pagesOnTheirWay[page] !== undefined)
+                ++page
+            if (lastPage > 0 && page >= lastPage)
+                return
+            var known = page === highestArrived + 1 || (page - 1) * pageSize < total
+            if (!known)
+                return
+            getFiles()
+        }
+    }
+
+    // Asks for page `page`.
     function getFiles() {
         retryTimer.stop()
-        var serial = ++requestSerial
+        var serial = requestSerial
+        var asked = page
+        pagesOnTheirWay[asked] = true
+        pagesInFlight = pagesInFlight + 1
         watchdog.restart()
         Api.sendJsonRequestV2("POST", userData.systemRole + "/propertyFiles/searchMyPropertyFiles",
                               function (result) {
                                   if (serial !== requestSerial)
                                       return
-                                  watchdog.stop()
-                                  pageArrived(result)
+                                  pageArrived(asked, result)
                               },
                               function (status, response) {
                                   if (serial !== requestSerial)
                                       return
-                                  watchdog.stop()
+                                  // A failure ends the attempt: every page on its way is asked
+                                  // for again after the pause.
+                                  ++requestSerial
+                                  attemptEnded()
                                   // After the request layer has shown the service's own message,
                                   // so that a final word of ours is not covered by it.
+                                  var failed = requestSerial
                                   Qt.callLater(function () {
-                                      if (serial === requestSerial)
+                                      if (failed === requestSerial)
                                           pageFailed()
                                   })
                               },
                               {
-                                  page: page,
-                                  count: 100,
+                                  page: asked,
+                                  count: pageSize,
                                   condition: true,
                                   searchOperator: "and",
                                   sortBy: "fileDateUnix",
                                   sortDirection: -1,
                                   systemFile: false
-                              })
+                              },
+                              // The dialog shows its own progress; the window-wide loading
+                              // indicator would blink once per page.
+                              false)
     }
 
-    function pageArrived(result) {
+    function attemptEnded() {
+        watchdog.stop()
+        pagesOnTheirWay = ({})
+        pagesInFlight = 0
+    }
+
+    function pageArrived(number, result) {
         var found = result && result.propertyFiles
         if (!found || !Array.isArray(found.data)) {
+            ++requestSerial
+            attemptEnded()
             pageFailed()
             return
         }
+        delete pagesOnTheirWay[number]
+        pagesInFlight = pagesInFlight - 1
+        if (pagesInFlight > 0)
+            watchdog.restart()
+        else
+            watchdog.stop()
         failedAttempts = 0
         var files = found.data
-        // The next page is asked for before this one is written, so that the service prepares
-        // it while the rows go into the workbook; pages still arrive and are written in order.
-        if (files.length > 0) {
-            page = page + 1
-            getFiles()
+        total = Number(found.total) || 0
+        highestArrived = Math.max(highestArrived, number)
+        if (files.length === 0 && (lastPage === 0 || number < lastPage))
+            lastPage = number
+        if (lastPage === 0 || number <= lastPage)
+            arrivedPages[number] = files
+        // The next pages are asked for before this one is written, so that the service prepares
+        // them meanwhile.
+        askForMore()
+        // Pages are written in order: hand on every page whose predecessors are all written.
+        while (arrivedPages[pageToWrite] !== undefined) {
+            pendingPages.push({ files: arrivedPages[pageToWrite], next: 0 })
+            delete arrivedPages[pageToWrite]
+            ++pageToWrite
         }
-        progressBar.to = Math.max(Number(found.total) || 0, progressBar.value + files.length, 1)
-        for (var i = 0; i < files.length; ++i) {
-            saveFile(files[i])
-            progressBar.value = progressBar.value + 1
+        // Writing starts after the event loop has run, which sends those requests.
+        Qt.callLater(writePending)
+    }
+
+    // Writes one slice of the oldest pending page and comes back for the rest after the event
+    // loop has run; saves the workbook when nothing more is to come.
+    function writePending() {
+        var pending = pendingPages
+        if (pending.length === 0)
+            return
+        var current = pending[0]
+        var files = current.files
+        var end = Math.min(files.length, current.next + sliceSize)
+        var written = current.next
+        if (written === 0)
+            progressBar.to = Math.max(total, progressBar.value + files.length, 1)
+        var saved = 0
+        for (; written < end; ++written) {
+            if (saveFile(files[written]))
+                ++saved
         }
-        indicator.text = progressBar.value + " / " + (Number(found.total) || 0)
-        if (files.length === 0)
-            writeWorkbook()
+        filesWritten = filesWritten + saved
+        progressBar.value = progressBar.value + (written - current.next)
+        current.next = written
+        if (written < files.length) {
+            Qt.callLater(writePending)
+            return
+        }
+        pending.shift()
+        indicator.text = progressBar.value + " / " + total
+        if (pending.length > 0)
+            Qt.callLater(writePending)
+        else if (lastPage > 0 && pageToWrite > lastPage)
+            finishRun()
+        else if (givingUp)
+            saveWhatArrived()
+    }
+
+    // Every file has been written: requests still on their way (for pages past the end) no
+    // longer matter.
+    function finishRun() {
+        ++requestSerial
+        attemptEnded()
+        writeWorkbook()
     }
 
     function pageFailed() {
@@ -139,6 +260,12 @@ AppDialog {
     // The service has failed the same page too often: keep what has arrived.
     function giveUp() {
         ++requestSerial
+        givingUp = true
+        if (pendingPages.length === 0)
+            saveWhatArrived()
+    }
+
+    function saveWhatArrived() {
         if (filesWritten === 0) {
             toast.show(serviceFailedText, toast.durationLong)
             return
@@ -173,17 +300,21 @@ AppDialog {
     function abandon() {
         ++requestSerial
         retryTimer.stop()
-        watchdog.stop()
+        attemptEnded()
+        arrivedPages = ({})
+        pendingPages = []
+        lastPage = 0
+        givingUp = false
         excel.clear()
     }
 
+    // The listing's own value for `key` ("constructor" and the like are not attributes), or null.
     function getAttrValue(file, key) {
         var attrs = file.attrs
-        if (attrs && Object.prototype.hasOwnProperty.call(attrs, key)) {
-            var value = attrs[key]
-            return value === undefined ? null : value
-        }
-        return null
+        if (attrs === null || typeof attrs !== "object" || !Object.prototype.hasOwnProperty.call(attrs, key))
+            return null
+        var value = attrs[key]
+        return value === undefined ? null : value
     }
 
     function isSheetCreated(dealType, propertyType) {
@@ -247,7 +378,9 @@ AppDialog {
             sheetName: typeTitle(dealType) + " - " + typeTitle(propertyType),
             valueFields: sections.length > 0 ? sections[0].fields : [],
             optionSections: sections.slice(1),
-            usable: true
+            usable: true,
+            // The pair's entry of `currentRow` once its sheet exists.
+            rowEntry: null
         }
         layouts[key] = layout
         return layout
@@ -255,6 +388,8 @@ AppDialog {
 
     function addSheetFor(dealType, propertyType, layout) {
         sheetAdded.push({ dt: dealType, pt: propertyType })
+        layout.rowEntry = { dt: dealType, pt: propertyType, row: 1 }
+        currentRow.push(layout.rowEntry)
         if (!excel.addSheet(layout.sheetName)) {
             // Nothing of this pair can be written without writing into another pair's sheet.
             console.log("ExcelDialog: sheet refused: " + layout.sheetName)
@@ -268,50 +403,67 @@ AppDialog {
         for (var s = 0; s < layout.optionSections.length; ++s)
             excel.writeToCell(1, column++, layout.optionSections[s].title)
         excel.writeToCell(1, column, "توضیحات")
-        changeCurrentRow(dealType, propertyType, 2)
+        layout.rowEntry.row = 2
     }
 
+    // Writes one listing into its pair's sheet; false when it cannot be written.
     function saveFile(file) {
         // The ids end up in the schema queries' text: only whole numbers get there.
         var dealType = Number(file.dealType)
         var propertyType = Number(file.propertyType)
         if (!Number.isInteger(dealType) || !Number.isInteger(propertyType)) {
             console.log("ExcelDialog: listing without valid types skipped: " + file._id)
-            return
+            return false
         }
         var layout = layoutOf(dealType, propertyType)
-        if (!isSheetCreated(dealType, propertyType))
+        if (layout.rowEntry === null)
             addSheetFor(dealType, propertyType, layout)
         if (!layout.usable)
-            return
+            return false
         if (selectedSheet !== layout.sheetName) {
             excel.selectSheet(layout.sheetName)
             selectedSheet = layout.sheetName
         }
-        var row = getCurrentRow(dealType, propertyType)
+        var attrs = file.attrs
+        if (attrs === null || typeof attrs !== "object")
+            attrs = {}
+        // Inlined rather than through getAttrValue: a listing asks for some fifty attributes.
+        var has = Object.prototype.hasOwnProperty
+        var row = layout.rowEntry.row
         var column = 1
+        var name
         var value
-        for (var i = 0; i < layout.valueFields.length; ++i) {
-            value = getAttrValue(file, layout.valueFields[i].fieldName)
-            if (value !== null)
-                excel.writeToCell(row, column, String(value))
+        // One lookup of the native method for the whole row.
+        var writeToCell = excel.writeToCell
+        var valueFields = layout.valueFields
+        for (var i = 0; i < valueFields.length; ++i) {
+            name = valueFields[i].fieldName
+            if (has.call(attrs, name)) {
+                value = attrs[name]
+                if (value !== null && value !== undefined)
+                    writeToCell(row, column, String(value))
+            }
             ++column
         }
-        for (var s = 0; s < layout.optionSections.length; ++s) {
-            var fields = layout.optionSections[s].fields
+        var sections = layout.optionSections
+        for (var s = 0; s < sections.length; ++s) {
+            var fields = sections[s].fields
             var chosen = []
             for (var f = 0; f < fields.length; ++f) {
-                if (getAttrValue(file, fields[f].fieldName) === true)
+                name = fields[f].fieldName
+                if (has.call(attrs, name) && attrs[name] === true)
                     chosen.push(fields[f].title)
             }
-            excel.writeToCell(row, column, chosen.join(" | "))
+            writeToCell(row, column, chosen.join(" | "))
             ++column
         }
-        value = getAttrValue(file, "fileDetail")
-        if (value !== null)
-            excel.writeToCell(row, column, String(value))
-        changeCurrentRow(dealType, propertyType, row + 1)
-        filesWritten = filesWritten + 1
+        if (has.call(attrs, "fileDetail")) {
+            value = attrs.fileDetail
+            if (value !== null && value !== undefined)
+                writeToCell(row, column, String(value))
+        }
+        layout.rowEntry.row = row + 1
+        return true
     }
 
     dialogWidth: appWindow.width * 0.8
@@ -335,7 +487,7 @@ AppDialog {
         id: retryTimer
 
         repeat: false
-        onTriggered: excelDialog.getFiles()
+        onTriggered: excelDialog.askForMore()
     }
 
     Timer {
@@ -345,6 +497,7 @@ AppDialog {
         repeat: false
         onTriggered: {
             ++excelDialog.requestSerial
+            excelDialog.attemptEnded()
             excelDialog.pageFailed()
         }
     }

@@ -5,9 +5,10 @@ import AppUtility 1.0
 import "qrc:/src/dialogs"
 import "XlsxReader.js" as Xlsx
 
-// The export when the service fails: a failed page is asked for again a few times with growing
-// pauses, then the user is told and what has arrived is saved. Replies come from a server in the
-// test process, which can refuse, answer garbage or change its answer between pages.
+// The export when the service fails or answers out of order: a failed page is asked for again a
+// few times with growing pauses, then the user is told and what has arrived is saved; pages are
+// written in order whatever order they arrive in. Replies come from a server in the test process,
+// which can refuse, answer garbage, hold a page back or change its answer between pages.
 Item {
     id: appWindow
 
@@ -57,6 +58,7 @@ Item {
         }
 
         function init() {
+            testServer.clearRoutes()
             testServer.clearRequests()
         }
 
@@ -177,7 +179,9 @@ Item {
             testServer.addRoute(route, 200, "application/json", refusal)
             tryCompare(excelDialog, "isDone", true, 15000)
             verify(excelDialog.incomplete)
-            compare(pagesAsked(), [1, 2, 2, 2, 2])
+            // The total promises three pages: 2 and 3 are on their way together, and each
+            // attempt asks for both again.
+            compare(pagesAsked().sort(), [1, 2, 2, 2, 2, 3, 3, 3, 3])
             compare(findChild(excelDialog, "indicator").text, "2 / 250")
             verify(toastText().indexOf(excelDialog.serviceFailedText) === 0, toastText())
             verify(toastText().indexOf("2 فایل") > 0, toastText())
@@ -197,10 +201,10 @@ Item {
             excelDialog.filePath = path
             excelDialog.initial()
             tryVerify(function () { return pagesAsked().length === 1 }, 5000)
-            // Page 2 is on its way (held back by the server) when the user cancels.
+            // Pages 2 and 3 are on their way (held back by the server) when the user cancels.
             testServer.addRoute(route, 200, "application/json", pageOf([], 300), 1500)
             tryCompare(findChild(excelDialog, "progressBar"), "value", 1, 5000)
-            tryVerify(function () { return pagesAsked().length === 2 }, 5000)
+            tryVerify(function () { return pagesAsked().length === 3 }, 5000)
             var button = findChild(excelDialog, "actionButton")
             compare(button.text, "انصراف")
             mouseClick(button)
@@ -209,7 +213,34 @@ Item {
             wait(1500)
             verify(!excelDialog.isDone)
             verify(!testSupport.fileExists(path))
-            compare(pagesAsked().length, 2)
+            compare(pagesAsked().length, 3)
+        }
+
+        function test_pagesAreWrittenInOrderWhateverOrderTheyArriveIn() {
+            var path = testHomePath + "/ordered.xlsx"
+            var names = ["آرش", "بهار", "پرستو", "تینا", "ثمین", "جواد"]
+            // The total promises three pages, so 2 and 3 are asked for together. Page 2 is held
+            // back until page 3 and the empty page 4 after it have long arrived.
+            testServer.addRouteForBody(route, "\"page\":1,", 200, "application/json",
+                                       pageOf([listing(names[0], "1"), listing(names[1], "2")], 250))
+            testServer.addRouteForBody(route, "\"page\":2,", 200, "application/json",
+                                       pageOf([listing(names[2], "3"), listing(names[3], "4")], 250), 900)
+            testServer.addRouteForBody(route, "\"page\":3,", 200, "application/json",
+                                       pageOf([listing(names[4], "5"), listing(names[5], "6")], 250))
+            testServer.addRoute(route, 200, "application/json", pageOf([], 250))
+            excelDialog.filePath = path
+            excelDialog.initial()
+            tryCompare(excelDialog, "isDone", true, 10000)
+            verify(!excelDialog.incomplete)
+            compare(excelDialog.filesWritten, 6)
+            compare(findChild(excelDialog, "indicator").text, "6 / 250")
+            compare(pagesAsked().sort(), [1, 2, 3, 4])
+
+            var sheets = readBack(path)
+            compare(sheets.length, 1)
+            for (var i = 0; i < names.length; ++i)
+                compare(sheets[0].rows[i + 2][1], names[i])
+            compare(sheets[0].rows[names.length + 2], undefined)
         }
     }
 }

@@ -42,6 +42,13 @@ void QmlTestServer::addRoute(const QString &path, int status, const QString &con
         Answer{status, contentType.toStdString(), body.toStdString(), delayMs, false};
 }
 
+void QmlTestServer::addRouteForBody(const QString &path, const QString &bodyPart, int status,
+                                    const QString &contentType, const QString &body, int delayMs) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_bodyAnswers[{path.toStdString(), bodyPart.toStdString()}] =
+        Answer{status, contentType.toStdString(), body.toStdString(), delayMs, false};
+}
+
 void QmlTestServer::addDroppedRoute(const QString &path) {
     std::lock_guard<std::mutex> lock(m_mutex);
     Answer answer;
@@ -62,6 +69,12 @@ QVariantList QmlTestServer::requests(const QString &path) const {
 void QmlTestServer::clearRequests() {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_requests.clear();
+}
+
+void QmlTestServer::clearRoutes() {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_answers.clear();
+    m_bodyAnswers.clear();
 }
 
 QString QmlTestServer::closedOrigin() const {
@@ -86,8 +99,16 @@ void QmlTestServer::handle(const httplib::Request &request, httplib::Response &r
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_requests << record;
+        for (const auto &entry : m_bodyAnswers) {
+            if (entry.first.first == request.path &&
+                request.body.find(entry.first.second) != std::string::npos) {
+                answer = entry.second;
+                known = true;
+                break;
+            }
+        }
         const auto found = m_answers.find(request.path);
-        if (found != m_answers.end()) {
+        if (!known && found != m_answers.end()) {
             answer = found->second;
             known = true;
         }
