@@ -174,6 +174,8 @@ AppDialog {
 
             objectName: "progressBar"
             width: parent.width
+            // Fills from the right in a right-to-left window.
+            LayoutMirroring.enabled: appWindow.rightToLeft
             from: 0
             to: 1
             value: 0

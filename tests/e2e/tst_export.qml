@@ -240,6 +240,7 @@ Item {
             verify(!excelDialog.incomplete)
             compare(findChild(excelDialog, "indicator").text, listings.length + " / " + listings.length)
             compare(findChild(excelDialog, "progressBar").value, listings.length)
+            verify(findChild(excelDialog, "progressBar").mirrored)
             verify(testSupport.fileExists(path))
 
             var sheets = readBack(path)

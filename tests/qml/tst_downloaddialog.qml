@@ -95,6 +95,8 @@ Item {
             var bar = part("progressBar")
             compare(bar.to, 1536)
             compare(bar.value, 1536)
+            // The window reads right to left: the bar fills from the right.
+            verify(bar.mirrored)
             verify(part("openButton").visible)
 
             var path = testHomePath + "/Pictures/norvela/photo.jpg"
