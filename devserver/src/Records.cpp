@@ -37,12 +37,18 @@ nlohmann::json file(nlohmann::json row, const std::string &viewerOfficeId) {
     if (!row["areaId"].is_null())
         record["area"] = {{"_id", row["areaId"]},
                           {"title", row["areaTitle"].is_null() ? "" : row["areaTitle"]}};
-    record["office"] = {
-        {"_id", row["officeId"]},
-        {"title", row["officeTitle"].is_null() ? "" : row["officeTitle"]},
-        {"address", row["officeAddress"].is_null() ? "" : row["officeAddress"]},
-        {"mobileArray", row["officeMobiles"].is_array() ? row["officeMobiles"] : nlohmann::json::array()},
-        {"phoneArray", row["officePhones"].is_array() ? row["officePhones"] : nlohmann::json::array()}};
+    const bool ownOffice =
+        row["officeId"].is_string() && row["officeId"].get<std::string>() == viewerOfficeId;
+    record["office"] = {{"_id", row["officeId"]},
+                        {"title", row["officeTitle"].is_null() ? "" : row["officeTitle"]}};
+    if (!ownOffice) {
+        // A cooperation file shows its office's contacts in place of the owner's.
+        record["office"]["address"] = row["officeAddress"].is_null() ? "" : row["officeAddress"];
+        record["office"]["mobileArray"] =
+            row["officeMobiles"].is_array() ? row["officeMobiles"] : nlohmann::json::array();
+        record["office"]["phoneArray"] =
+            row["officePhones"].is_array() ? row["officePhones"] : nlohmann::json::array();
+    }
     if (!row["shared"].is_null())
         record["sharingSettings"] = {{"shared", row["shared"].get<std::int64_t>() != 0}};
     if (record["dealStatus"].is_null())
@@ -56,7 +62,7 @@ nlohmann::json file(nlohmann::json row, const std::string &viewerOfficeId) {
     if (!record["images"].is_array())
         record["images"] = nlohmann::json::array();
     record["fileDate"] = Clock::isoTime(row["fileDateUnix"].get<std::int64_t>());
-    if (row["officeId"].is_string() && row["officeId"].get<std::string>() != viewerOfficeId) {
+    if (!ownOffice) {
         // Another office's listing reached through the cooperation pool: its owner's contacts stay private.
         for (const char *key : {"address", "name_family", "mobile", "phone", "mobile1", "mobile2",
                                 "tenant_name", "tenant_phone", "name_guard", "phone_guard"})

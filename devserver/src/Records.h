@@ -13,7 +13,8 @@ namespace Records {
 // with rowObject() and then file().
 std::string fileSelect(const std::string &from = "property_files f");
 // Shapes one listing row read with fileSelect(). `viewerOfficeId` decides whether the owner's
-// contact attributes are shown (own office) or blanked (a cooperation file of another office).
+// contact attributes are shown (own office; the office is then only named) or blanked and the
+// owning office's contacts given instead (a cooperation file of another office).
 nlohmann::json file(nlohmann::json row, const std::string &viewerOfficeId);
 
 nlohmann::json user(Connection &connection, const std::string &userId);

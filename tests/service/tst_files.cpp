@@ -98,6 +98,10 @@ void TestFiles::pagingAndTotals() {
     for (const char *key : {"_id", "trackingId", "dealType", "propertyType", "status", "attrs", "images",
                             "fileDateUnix", "createdById", "creator", "officeId", "area"})
         QVERIFY2(file.contains(key), key);
+    // The office's own listings name the office; its contacts are for cooperation files only.
+    JCOMPARE(file["office"]["title"], "مشاور املاک آفتاب مشهد");
+    QVERIFY(!file["office"].contains("mobileArray"));
+    QVERIFY(!file["office"].contains("address"));
     // Newest first by registration date.
     for (std::size_t i = 1; i < first["propertyFiles"]["data"].size(); ++i)
         QVERIFY(first["propertyFiles"]["data"][i - 1]["fileDateUnix"] >=
@@ -433,6 +437,8 @@ void TestFiles::visibilityBetweenUsersAndOffices() {
             QVERIFY(!row["attrs"].contains("mobile"));
             QVERIFY(!row["attrs"].contains("name_family"));
             JCOMPARE(row["office"]["title"], "مشاور املاک آفتاب مشهد");
+            QVERIFY(row["office"]["address"].is_string());
+            JCOMPARE(row["office"]["mobileArray"], nlohmann::json::array({"09151234567"}));
         }
     }
     QVERIFY(found);
