@@ -49,7 +49,6 @@ AppDialog {
     property var arrivedPages: ({})
     // Pages asked for in the current attempt and not answered yet, by number.
     property var pagesOnTheirWay: ({})
-    property int pagesInFlight: 0
     // The lowest page not yet handed on for writing, and the highest page that has arrived.
     property int pageToWrite: 1
     property int highestArrived: 0
@@ -72,9 +71,8 @@ AppDialog {
 
     function initial() {
         // Whatever an earlier run still has on its way is not waited for.
-        ++requestSerial
         retryTimer.stop()
-        attemptEnded()
+        endAttempt()
         if (!isEdit) {
             indicator.text = ""
             progressBar.from = 0
@@ -109,7 +107,7 @@ AppDialog {
         if (givingUp)
             return
         page = pageToWrite
-        while (pagesInFlight < pagesAhead) {
+        while (Object.keys(pagesOnTheirWay).length < pagesAhead) {
             while (arrivedPages[page] !== undefined || pagesOnTheirWay[page] !== undefined)
                 ++page
             if (lastPage > 0 && page >= lastPage)
@@ -127,7 +125,6 @@ AppDialog {
         var serial = requestSerial
         var asked = page
         pagesOnTheirWay[asked] = true
-        pagesInFlight = pagesInFlight + 1
         watchdog.restart()
         Api.sendJsonRequestV2("POST", userData.systemRole + "/propertyFiles/searchMyPropertyFiles",
                               function (result) {
@@ -140,8 +137,7 @@ AppDialog {
                                       return
                                   // A failure ends the attempt: every page on its way is asked
                                   // for again after the pause.
-                                  ++requestSerial
-                                  attemptEnded()
+                                  endAttempt()
                                   // After the request layer has shown the service's own message,
                                   // so that a final word of ours is not covered by it.
                                   var failed = requestSerial
@@ -164,23 +160,22 @@ AppDialog {
                               false)
     }
 
-    function attemptEnded() {
+    // Replies still on their way are ignored from now on.
+    function endAttempt() {
+        ++requestSerial
         watchdog.stop()
         pagesOnTheirWay = ({})
-        pagesInFlight = 0
     }
 
     function pageArrived(number, result) {
         var found = result && result.propertyFiles
         if (!found || !Array.isArray(found.data)) {
-            ++requestSerial
-            attemptEnded()
+            endAttempt()
             pageFailed()
             return
         }
         delete pagesOnTheirWay[number]
-        pagesInFlight = pagesInFlight - 1
-        if (pagesInFlight > 0)
+        if (Object.keys(pagesOnTheirWay).length > 0)
             watchdog.restart()
         else
             watchdog.stop()
@@ -242,8 +237,7 @@ AppDialog {
     // Every file has been written: requests still on their way (for pages past the end) no
     // longer matter.
     function finishRun() {
-        ++requestSerial
-        attemptEnded()
+        endAttempt()
         writeWorkbook()
     }
 
@@ -259,7 +253,7 @@ AppDialog {
 
     // The service has failed the same page too often: keep what has arrived.
     function giveUp() {
-        ++requestSerial
+        endAttempt()
         givingUp = true
         if (pendingPages.length === 0)
             saveWhatArrived()
@@ -298,9 +292,8 @@ AppDialog {
     }
 
     function abandon() {
-        ++requestSerial
         retryTimer.stop()
-        attemptEnded()
+        endAttempt()
         arrivedPages = ({})
         pendingPages = []
         lastPage = 0
@@ -496,8 +489,7 @@ AppDialog {
         interval: excelDialog.pageTimeout
         repeat: false
         onTriggered: {
-            ++excelDialog.requestSerial
-            excelDialog.attemptEnded()
+            excelDialog.endAttempt()
             excelDialog.pageFailed()
         }
     }
