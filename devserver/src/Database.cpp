@@ -178,6 +178,10 @@ Statement &Statement::bindNull(int index) {
     return *this;
 }
 
+Statement &Statement::bindTextOrNull(int index, const std::string &value) {
+    return value.empty() ? bindNull(index) : bind(index, value);
+}
+
 Statement &Statement::bindValue(int index, const SqlValue &value) {
     if (std::holds_alternative<std::int64_t>(value))
         return bind(index, std::get<std::int64_t>(value));

@@ -31,6 +31,8 @@ public:
     Statement &bind(int index, const std::string &value);
     Statement &bind(int index, const char *value) { return bind(index, std::string(value)); }
     Statement &bindNull(int index);
+    // An empty text is stored as NULL ("none"), any other as itself.
+    Statement &bindTextOrNull(int index, const std::string &value);
     Statement &bindValue(int index, const SqlValue &value);
     Statement &bindAll(const std::vector<SqlValue> &values);
 

@@ -5,6 +5,7 @@
 #include "FormSchema.h"
 #include "ListingGenerator.h"
 #include "ListingWriter.h"
+#include "OrderBook.h"
 #include "Passwords.h"
 #include "ReferenceData.h"
 #include "ServiceContext.h"
@@ -246,33 +247,14 @@ void insertHistory(Connection &db, const std::string &officeId, const std::strin
             .bind(6, entry.amount)
             .bind(7, online ? entry.amount : 0)
             .bind(8, entry.status);
-        if (auth.empty())
-            order.bindNull(9);
-        else
-            order.bind(9, auth);
+        order.bindTextOrNull(9, auth);
         order.bind(10, created).run();
-        Statement transaction = db.prepare("INSERT INTO transactions(id, user_id, office_id, order_id, "
-                                           "payment_gateway, gateway_auth, receipt, amount, status, "
-                                           "created_at) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-        transaction.bind(1, Ids::newId())
-            .bind(2, userId)
-            .bind(3, officeId)
-            .bind(4, orderId)
-            .bind(5, entry.gateway);
-        if (auth.empty())
-            transaction.bindNull(6).bindNull(7);
-        else
-            transaction.bind(6, auth).bind(7, "R-" + auth);
-        transaction.bind(8, entry.amount).bind(9, entry.transactionStatus).bind(10, created).run();
+        OrderBook::addTransaction(db, {userId, officeId, orderId, entry.gateway, auth,
+                                       auth.empty() ? std::string() : "R-" + auth, entry.amount,
+                                       entry.transactionStatus, created});
     }
-    db.prepare("INSERT INTO transactions(id, user_id, office_id, order_id, payment_gateway, gateway_auth, "
-               "receipt, amount, status, "
-               "created_at) VALUES(?, ?, ?, NULL, 'GIFTCODE', 'WELCOME50', NULL, 300000, 1, ?)")
-        .bind(1, Ids::newId())
-        .bind(2, userId)
-        .bind(3, officeId)
-        .bind(4, Clock::isoTime(Clock::nowMs() - 80 * kDayMs))
-        .run();
+    OrderBook::addTransaction(db, {userId, officeId, "", "GIFTCODE", "WELCOME50", "", 300000, 1,
+                                   Clock::isoTime(Clock::nowMs() - 80 * kDayMs)});
 }
 
 Staff insertAgency(Connection &db, ServiceContext &context, bool withListings) {

@@ -127,10 +127,7 @@ nlohmann::json create(Call &call) {
     else
         insert.bindNull(7);
     insert.bind(8, call.caller.userId).bind(9, fields.fileDateMs);
-    if (fields.areaId.empty())
-        insert.bindNull(10);
-    else
-        insert.bind(10, fields.areaId);
+    insert.bindTextOrNull(10, fields.areaId);
     insert.bind(11, fields.attrs.dump());
     bindPosition(insert, 12, fields.latitude);
     bindPosition(insert, 13, fields.longitude);
@@ -159,10 +156,7 @@ nlohmann::json update(Call &call) {
                                           "deal_status), updated_at = ?, " +
                                           SearchColumns::assignments() + " WHERE id = ?");
     statement.bind(1, fields.dealType).bind(2, fields.propertyType).bind(3, fields.fileDateMs);
-    if (fields.areaId.empty())
-        statement.bindNull(4);
-    else
-        statement.bind(4, fields.areaId);
+    statement.bindTextOrNull(4, fields.areaId);
     statement.bind(5, fields.attrs.dump());
     bindPosition(statement, 6, fields.latitude);
     bindPosition(statement, 7, fields.longitude);

@@ -75,16 +75,8 @@ nlohmann::json redeemGiftCode(Call &call) {
         .bind(1, amount)
         .bind(2, call.caller.userId)
         .run();
-    Statement record =
-        call.db.prepare("INSERT INTO transactions(id, user_id, office_id, order_id, payment_gateway, "
-                        "gateway_auth, receipt, amount, "
-                        "status, created_at) VALUES(?, ?, ?, NULL, 'GIFTCODE', ?, NULL, ?, 1, ?)");
-    record.bind(1, Ids::newId()).bind(2, call.caller.userId);
-    if (call.caller.officeId.empty())
-        record.bindNull(3);
-    else
-        record.bind(3, call.caller.officeId);
-    record.bind(4, code).bind(5, amount).bind(6, Clock::isoNow()).run();
+    OrderBook::addTransaction(call.db, {call.caller.userId, call.caller.officeId, "", "GIFTCODE", code, "",
+                                        amount, 1, Clock::isoNow()});
     transaction.commit();
     call.messages.push_back("مبلغ " + OrderBook::money(amount) + " تومان به اعتبار هدیه شما اضافه شد");
     return {{"amount", amount}, {"wallet", wallet(call.db, call.caller.userId)}};

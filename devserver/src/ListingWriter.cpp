@@ -41,19 +41,13 @@ std::string ListingWriter::insert(const ListingGenerator::Listing &listing, cons
         .bind(4, listing.dealType)
         .bind(5, listing.propertyType)
         .bind(6, listing.status);
-    if (listing.dealStatus.empty())
-        m_statement.bindNull(7);
-    else
-        m_statement.bind(7, listing.dealStatus);
+    m_statement.bindTextOrNull(7, listing.dealStatus);
     m_statement.bind(8, listing.hidden ? 1 : 0);
     if (listing.shared)
         m_statement.bind(9, 1);
     else
         m_statement.bindNull(9);
-    if (createdBy.empty())
-        m_statement.bindNull(10);
-    else
-        m_statement.bind(10, createdBy);
+    m_statement.bindTextOrNull(10, createdBy);
     m_statement.bind(11, listing.fileDateMs).bind(12, listing.areaId).bind(13, listing.attrs);
     m_statement.bind(14, images.empty() ? std::string("[]") : nlohmann::json(images).dump());
     if (listing.hasPosition)

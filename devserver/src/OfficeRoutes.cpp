@@ -86,10 +86,7 @@ nlohmann::json createOffice(Call &call) {
         .bind(7, fields.longitude)
         .bind(8, fields.phones.dump())
         .bind(9, fields.mobiles.dump());
-    if (planId.empty())
-        insert.bindNull(10);
-    else
-        insert.bind(10, planId);
+    insert.bindTextOrNull(10, planId);
     insert.bind(11, expires).bind(12, Clock::isoNow()).run();
     call.db.prepare("UPDATE users SET office_id = ? WHERE id = ?")
         .bind(1, officeId)

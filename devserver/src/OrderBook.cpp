@@ -28,25 +28,6 @@ std::int64_t nextTrackingId(Connection &connection) {
     return connection.scalarInt("SELECT IFNULL(MAX(tracking_id), 100000) + 1 FROM orders", {});
 }
 
-void addTransaction(Connection &connection, const Caller &caller, const std::string &orderId,
-                    const std::string &gateway, std::int64_t amount, int status,
-                    const std::string &gatewayAuth) {
-    Statement statement = connection.prepare("INSERT INTO transactions(id, user_id, office_id, order_id, "
-                                             "payment_gateway, gateway_auth, receipt, amount, status, "
-                                             "created_at) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-    statement.bind(1, Ids::newId()).bind(2, caller.userId);
-    if (caller.officeId.empty())
-        statement.bindNull(3);
-    else
-        statement.bind(3, caller.officeId);
-    statement.bind(4, orderId).bind(5, gateway);
-    if (gatewayAuth.empty())
-        statement.bindNull(6).bindNull(7);
-    else
-        statement.bind(6, gatewayAuth).bind(7, "R-" + gatewayAuth);
-    statement.bind(8, amount).bind(9, status).bind(10, Clock::isoNow()).run();
-}
-
 void notify(Connection &connection, const std::string &userId, const std::string &title,
             const std::string &body) {
     connection
@@ -141,10 +122,7 @@ std::pair<std::string, std::int64_t> insertOrder(Connection &connection, const C
         "INSERT INTO orders(id, office_id, user_id, tracking_id, order_type, amount, payment_amount, status, "
         "gateway_auth, payload, pay_token, created_at) VALUES(?, ?, ?, ?, ?, ?, ?, ?, NULL, ?, ?, ?)");
     statement.bind(1, id);
-    if (caller.officeId.empty())
-        statement.bindNull(2);
-    else
-        statement.bind(2, caller.officeId);
+    statement.bindTextOrNull(2, caller.officeId);
     statement.bind(3, caller.userId)
         .bind(4, trackingId)
         .bind(5, purchase.orderType)
@@ -152,10 +130,7 @@ std::pair<std::string, std::int64_t> insertOrder(Connection &connection, const C
         .bind(7, payToken.empty() ? std::int64_t(0) : purchase.amount)
         .bind(8, status)
         .bind(9, purchase.payload.dump());
-    if (payToken.empty())
-        statement.bindNull(10);
-    else
-        statement.bind(10, payToken);
+    statement.bindTextOrNull(10, payToken);
     statement.bind(11, Clock::isoNow()).run();
     return {id, trackingId};
 }
@@ -164,7 +139,8 @@ nlohmann::json pendingOrder(Connection &connection, const ServiceContext &contex
                             const Purchase &purchase) {
     const std::string token = Ids::randomToken(16);
     const auto [id, trackingId] = insertOrder(connection, caller, purchase, "pendingPayment", token);
-    addTransaction(connection, caller, id, "ONLINE_GATEWAY", purchase.amount, 0, "");
+    addTransaction(connection, {caller.userId, caller.officeId, id, "ONLINE_GATEWAY", "", "", purchase.amount,
+                                0, Clock::isoNow()});
     return {{"requirePayment", true},
             {"url", payUrl(context, token)},
             {"order",
@@ -222,7 +198,8 @@ nlohmann::json purchase(Connection &connection, const ServiceContext &context, c
         .bind(3, caller.userId)
         .run();
     const auto [id, trackingId] = insertOrder(connection, caller, purchase, "completed", std::string());
-    addTransaction(connection, caller, id, "WALLET", purchase.amount, 1, "");
+    addTransaction(connection, {caller.userId, caller.officeId, id, "WALLET", "", "", purchase.amount, 1,
+                                Clock::isoNow()});
     apply(connection, purchase.orderType, purchase.payload, caller.officeId, caller.userId, purchase.amount);
     notify(connection, caller.userId, orderTitle(purchase.orderType),
            orderTitle(purchase.orderType) + " به مبلغ " + money(purchase.amount) +
@@ -294,6 +271,23 @@ void cancelPayment(Connection &connection, const std::string &orderId) {
         .run();
     connection.prepare("UPDATE transactions SET status = 2 WHERE order_id = ? AND status = 0")
         .bind(1, orderId)
+        .run();
+}
+
+void addTransaction(Connection &connection, const TransactionRecord &record) {
+    connection
+        .prepare("INSERT INTO transactions(id, user_id, office_id, order_id, payment_gateway, gateway_auth, "
+                 "receipt, amount, status, created_at) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+        .bind(1, Ids::newId())
+        .bind(2, record.userId)
+        .bindTextOrNull(3, record.officeId)
+        .bindTextOrNull(4, record.orderId)
+        .bind(5, record.gateway)
+        .bindTextOrNull(6, record.gatewayAuth)
+        .bindTextOrNull(7, record.receipt)
+        .bind(8, record.amount)
+        .bind(9, record.status)
+        .bind(10, record.createdAt)
         .run();
 }
 

@@ -46,6 +46,20 @@ std::string orderTitle(const std::string &orderType);
 // "1,250,000"
 std::string money(std::int64_t amount);
 
+// One row of the payment history. Empty texts are stored as none.
+struct TransactionRecord {
+    std::string userId;
+    std::string officeId;
+    std::string orderId;
+    std::string gateway; // ONLINE_GATEWAY, WALLET, GIFTCODE
+    std::string gatewayAuth;
+    std::string receipt;
+    std::int64_t amount = 0;
+    int status = 0; // 0 pending, 1 paid, 2 cancelled
+    std::string createdAt;
+};
+void addTransaction(Connection &connection, const TransactionRecord &record);
+
 // Pool listings an archive package would deliver; used for the limit check and the delivery.
 std::int64_t packageFileCount(Connection &connection, const std::string &packageId);
 
