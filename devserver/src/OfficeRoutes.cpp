@@ -122,6 +122,18 @@ nlohmann::json updateOffice(Call &call) {
     return {{"office", Records::office(call.db, officeId)}};
 }
 
+// Stores the office's extra areas, commits and answers with the office.
+nlohmann::json saveExtraAreas(Call &call, Transaction &transaction, const nlohmann::json &areas,
+                              const std::string &message) {
+    call.db.prepare("UPDATE offices SET extra_area_ids = ? WHERE id = ?")
+        .bind(1, areas.dump())
+        .bind(2, call.caller.officeId)
+        .run();
+    transaction.commit();
+    call.messages.push_back(message);
+    return {{"office", Records::office(call.db, call.caller.officeId)}};
+}
+
 nlohmann::json addExtraArea(Call &call) {
     const std::string areaId = call.params.text("areaId");
     if (Records::area(call.db, areaId).is_null())
@@ -138,13 +150,7 @@ nlohmann::json addExtraArea(Call &call) {
     if (office["currentPlan"]["remainingAreas"]["remaining"].get<std::int64_t>() <= 0)
         throw ApiError::refused("سقف مناطق اضافه پلن شما تکمیل شده است");
     areas.push_back(areaId);
-    call.db.prepare("UPDATE offices SET extra_area_ids = ? WHERE id = ?")
-        .bind(1, areas.dump())
-        .bind(2, call.caller.officeId)
-        .run();
-    transaction.commit();
-    call.messages.push_back("منطقه به پلن شما اضافه شد");
-    return {{"office", Records::office(call.db, call.caller.officeId)}};
+    return saveExtraAreas(call, transaction, areas, "منطقه به پلن شما اضافه شد");
 }
 
 nlohmann::json deleteExtraAreas(Call &call) {
@@ -161,13 +167,7 @@ nlohmann::json deleteExtraAreas(Call &call) {
         if (std::find(removed.begin(), removed.end(), id.get<std::string>()) == removed.end())
             kept.push_back(id);
     }
-    call.db.prepare("UPDATE offices SET extra_area_ids = ? WHERE id = ?")
-        .bind(1, kept.dump())
-        .bind(2, call.caller.officeId)
-        .run();
-    transaction.commit();
-    call.messages.push_back("مناطق انتخاب شده از پلن حذف شد");
-    return {{"office", Records::office(call.db, call.caller.officeId)}};
+    return saveExtraAreas(call, transaction, kept, "مناطق انتخاب شده از پلن حذف شد");
 }
 
 nlohmann::json getMyFolders(Call &call) {
