@@ -593,6 +593,29 @@ TestCase {
         compare(fieldTable.getByFieldName("no_such_key", 1), undefined)
     }
 
+    // The form's queries pick one pair out of every entry of Relations: through the pair index,
+    // not a scan of the whole table per query.
+    function test_pairQueriesUseTheIndex_data() {
+        var where = " Relations.PROPERTY_TYPE = 50 AND Relations.DEAL_TYPE=1"
+        return [
+            { tag: "sections", sql: "SELECT DISTINCT Card._id FROM Card join Relations on Card._id = Relations.CARD_ID where" + where },
+            { tag: "rows", sql: "SELECT DISTINCT Row._id FROM Row join Relations on Row._id = Relations.ROW_ID where" + where + " AND Relations.CARD_ID=4" },
+            { tag: "fields", sql: "SELECT DISTINCT Field._id FROM Field join Relations on Field._id = Relations.FIELD_ID where" + where + " AND Relations.ROW_ID=3" }
+        ]
+    }
+
+    function test_pairQueriesUseTheIndex(data) {
+        var steps = []
+        // Local storage takes only plain selections in a read transaction.
+        fieldTable.getDb().transaction(function (tx) {
+            var rows = tx.executeSql("EXPLAIN QUERY PLAN " + data.sql).rows
+            for (var i = 0; i < rows.length; ++i)
+                steps.push(rows.item(i).detail)
+        })
+        var plan = steps.join("; ")
+        verify(plan.indexOf("Relations_by_pair") >= 0, plan)
+    }
+
     function test_failingQueriesAnswerFalse() {
         var before = fieldTable.getFields(15, 15, 1, 50)
         compare(fieldTable.getFields("x", 15, 1, 50), false)

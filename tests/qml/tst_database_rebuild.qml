@@ -62,11 +62,19 @@ TestCase {
         compare(sizes(table), [23, 29, 244, 3037])
     }
 
+    function hasPairIndex(table) {
+        return select(table, "SELECT COUNT(*) AS n FROM sqlite_master WHERE type='index' AND name='Relations_by_pair'")[0].n === 1
+    }
+
     function test_2_currentVersionLeavesTheDatabaseAlone() {
         var table = createTemporaryObject(fieldTableComponent, testCase)
+        verify(hasPairIndex(table))
         tamper(table)
+        // As a database built before the index existed.
+        execute(table, "DROP INDEX Relations_by_pair")
         var other = createTemporaryObject(rowTableComponent, testCase)
         verify(other.dbInited())
+        verify(hasPairIndex(other), "a stored database gains the index when opened")
         compare(appUtility.deletedPaths.length, 1)
         compare(saveCount, 1)
         verify(isTampered(table))
@@ -82,6 +90,7 @@ TestCase {
         verify(!isTampered(table))
         compare(sizes(table), [23, 29, 244, 3037])
         compare(select(table, "SELECT TITLE FROM Card WHERE _id=4")[0].TITLE, "موقعیت ملک")
+        verify(hasPairIndex(table))
         // The database was open in this process: its tables were replaced in place rather than
         // its file unlinked under the open connection.
         compare(appUtility.deletedPaths.length, 1)
