@@ -127,6 +127,14 @@ CREATE INDEX IF NOT EXISTS notifications_user ON notifications(user_id);
 CREATE TABLE IF NOT EXISTS contact_messages(
     id TEXT PRIMARY KEY, user_id TEXT NOT NULL, type TEXT NOT NULL, description TEXT NOT NULL,
     created_at TEXT NOT NULL);
+CREATE TABLE IF NOT EXISTS listing_generation(id INTEGER PRIMARY KEY CHECK (id = 1), value INTEGER NOT NULL);
+INSERT OR IGNORE INTO listing_generation VALUES (1, 0);
+CREATE TRIGGER IF NOT EXISTS listing_added AFTER INSERT ON property_files
+    BEGIN UPDATE listing_generation SET value = value + 1 WHERE id = 1; END;
+CREATE TRIGGER IF NOT EXISTS listing_changed AFTER UPDATE ON property_files
+    BEGIN UPDATE listing_generation SET value = value + 1 WHERE id = 1; END;
+CREATE TRIGGER IF NOT EXISTS listing_removed AFTER DELETE ON property_files
+    BEGIN UPDATE listing_generation SET value = value + 1 WHERE id = 1; END;
 )SQL";
 
 // The listing searches in their two usual orders: the order and every column the scope and the
@@ -272,7 +280,8 @@ nlohmann::json Statement::rowObject() const {
     return object;
 }
 
-Connection::Connection(const std::string &path) {
+Connection::Connection(const std::string &path, ListingCounts *counts)
+    : m_counts(counts) {
     if (sqlite3_open_v2(path.c_str(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
                         nullptr) != SQLITE_OK) {
         const auto error = sqlError(m_db, "cannot open " + path);
@@ -284,6 +293,14 @@ Connection::Connection(const std::string &path) {
     // Searches scan many listings: map the file and keep a fair share of it cached per connection.
     exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=OFF; "
          "PRAGMA mmap_size=1073741824; PRAGMA cache_size=-16384;");
+}
+
+std::int64_t Connection::listingGeneration() {
+    return scalarInt("SELECT value FROM listing_generation WHERE id = 1", {});
+}
+
+bool Connection::readsCommittedData() const {
+    return sqlite3_get_autocommit(m_db) != 0;
 }
 
 Connection::~Connection() {
@@ -351,7 +368,7 @@ Database::Database(const std::string &path)
 Database::~Database() = default;
 
 std::unique_ptr<Connection> Database::open() {
-    return std::make_unique<Connection>(m_path);
+    return std::make_unique<Connection>(m_path, &m_listingCounts);
 }
 
 void Database::createSchema(Connection &connection) {

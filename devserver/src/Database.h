@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ListingCounts.h"
+
 #include <nlohmann/json.hpp>
 
 #include <condition_variable>
@@ -60,7 +62,8 @@ private:
 // One SQLite connection. Not shared between threads at the same time.
 class Connection {
 public:
-    explicit Connection(const std::string &path);
+    // `counts`, when given, is shared by every connection to the same file.
+    explicit Connection(const std::string &path, ListingCounts *counts = nullptr);
     ~Connection();
     Connection(const Connection &) = delete;
     Connection &operator=(const Connection &) = delete;
@@ -76,8 +79,15 @@ public:
     std::int64_t scalarInt(const std::string &sql, const std::vector<SqlValue> &values,
                            std::int64_t fallback = 0);
 
+    // Raised by the database on every change to a listing; see ListingCounts.
+    std::int64_t listingGeneration();
+    // Whether what this connection reads is committed: no transaction of its own is open.
+    bool readsCommittedData() const;
+    ListingCounts *listingCounts() const { return m_counts; }
+
 private:
     sqlite3 *m_db = nullptr;
+    ListingCounts *m_counts = nullptr;
 };
 
 // A write transaction: BEGIN IMMEDIATE so concurrent writers wait instead of failing midway;
@@ -131,6 +141,7 @@ private:
     void createSchema(Connection &connection);
 
     std::string m_path;
+    ListingCounts m_listingCounts;
     std::mutex m_mutex;
     std::vector<std::unique_ptr<Connection>> m_idle;
 };

@@ -9,8 +9,11 @@
 #include "TextRules.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <map>
 #include <set>
+#include <type_traits>
+#include <variant>
 
 namespace {
 
@@ -264,6 +267,47 @@ std::string FileSearch::order(const Params &params) {
            ", f.created_at DESC, f.id";
 }
 
+std::int64_t FileSearch::countMatches(const std::string &where) {
+    // Only what is committed is counted for keeps: a total seen inside an open transaction may
+    // be rolled back with it.
+    ListingCounts *counts = m_connection.readsCommittedData() ? m_connection.listingCounts() : nullptr;
+    std::string key;
+    std::int64_t generation = 0;
+    if (counts) {
+        // The generation is read before counting: a change in between leaves an entry under the
+        // older generation, never a stale total under the newer one.
+        generation = m_connection.listingGeneration();
+        key = where;
+        for (const SqlValue &value : m_values) {
+            key += '\x1f' + std::to_string(value.index()) + ':';
+            std::visit(
+                [&key](const auto &v) {
+                    using T = std::decay_t<decltype(v)>;
+                    if constexpr (std::is_same_v<T, std::string>) {
+                        key += std::to_string(v.size()) + ':' + v;
+                    } else if constexpr (std::is_same_v<T, double>) {
+                        // Every bit of the bound: nearby bounds are different searches.
+                        char text[32];
+                        std::snprintf(text, sizeof text, "%a", v);
+                        key += text;
+                    } else if constexpr (std::is_same_v<T, std::int64_t>) {
+                        key += std::to_string(v);
+                    }
+                },
+                value);
+        }
+        if (const auto known = counts->find(key, generation))
+            return *known;
+    }
+    Statement total = m_connection.prepare("SELECT COUNT(*) FROM property_files f" + where);
+    total.bindAll(m_values);
+    total.step();
+    const std::int64_t matches = total.integer(0);
+    if (counts)
+        counts->store(key, generation, matches);
+    return matches;
+}
+
 nlohmann::json FileSearch::run(const Params &params) {
     const std::int64_t page = params.page();
     const std::int64_t count = params.count(20, 1000);
@@ -281,10 +325,7 @@ nlohmann::json FileSearch::run(const Params &params) {
     for (std::size_t i = 0; i < m_conditions.size(); ++i)
         where += (i ? " AND " : " WHERE ") + m_conditions[i];
 
-    Statement total = m_connection.prepare("SELECT COUNT(*) FROM property_files f" + where);
-    total.bindAll(m_values);
-    total.step();
-    const std::int64_t matches = total.integer(0);
+    const std::int64_t matches = countMatches(where);
 
     nlohmann::json data = nlohmann::json::array();
     std::vector<std::string> ids;

@@ -23,6 +23,8 @@ private:
     void ranges(const nlohmann::json &range);
     void attrs(const Params &params);
     std::string order(const Params &params);
+    // How many listings match the conditions gathered so far.
+    std::int64_t countMatches(const std::string &where);
     void add(const std::string &condition, std::vector<SqlValue> values = {});
     static std::string attrPath(const std::string &key);
 

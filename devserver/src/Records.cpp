@@ -27,41 +27,55 @@ std::string fileSelect(const std::string &from) {
 }
 
 nlohmann::json file(nlohmann::json row, const std::string &viewerOfficeId) {
-    nlohmann::json record = row;
-    for (const char *key : {"creatorFname", "creatorLname", "areaTitle", "officeTitle", "officeAddress",
-                            "officeMobiles", "officePhones", "shared"})
-        record.erase(key);
-    record["creator"] = {{"_id", row["createdById"]},
-                         {"fname", row["creatorFname"].is_null() ? "" : row["creatorFname"]},
-                         {"lname", row["creatorLname"].is_null() ? "" : row["creatorLname"]}};
-    if (!row["areaId"].is_null())
-        record["area"] = {{"_id", row["areaId"]},
-                          {"title", row["areaTitle"].is_null() ? "" : row["areaTitle"]}};
+    // The joined columns leave the row; what stays becomes the record itself, without a copy.
+    auto take = [&row](const char *key) {
+        nlohmann::json value;
+        const auto found = row.find(key);
+        if (found != row.end()) {
+            value = std::move(*found);
+            row.erase(found);
+        }
+        return value;
+    };
+    auto textOrEmpty = [](nlohmann::json value) {
+        return value.is_null() ? nlohmann::json("") : std::move(value);
+    };
+    nlohmann::json creatorFname = take("creatorFname");
+    nlohmann::json creatorLname = take("creatorLname");
+    nlohmann::json areaTitle = take("areaTitle");
+    nlohmann::json officeTitle = take("officeTitle");
+    nlohmann::json officeAddress = take("officeAddress");
+    nlohmann::json officeMobiles = take("officeMobiles");
+    nlohmann::json officePhones = take("officePhones");
+    const nlohmann::json shared = take("shared");
+
+    nlohmann::json record = std::move(row);
+    record["creator"] = {{"_id", record["createdById"]},
+                         {"fname", textOrEmpty(std::move(creatorFname))},
+                         {"lname", textOrEmpty(std::move(creatorLname))}};
+    if (!record["areaId"].is_null())
+        record["area"] = {{"_id", record["areaId"]}, {"title", textOrEmpty(std::move(areaTitle))}};
     const bool ownOffice =
-        row["officeId"].is_string() && row["officeId"].get<std::string>() == viewerOfficeId;
-    record["office"] = {{"_id", row["officeId"]},
-                        {"title", row["officeTitle"].is_null() ? "" : row["officeTitle"]}};
+        record["officeId"].is_string() && record["officeId"].get<std::string>() == viewerOfficeId;
+    nlohmann::json office = {{"_id", record["officeId"]}, {"title", textOrEmpty(std::move(officeTitle))}};
     if (!ownOffice) {
         // A cooperation file shows its office's contacts in place of the owner's.
-        record["office"]["address"] = row["officeAddress"].is_null() ? "" : row["officeAddress"];
-        record["office"]["mobileArray"] =
-            row["officeMobiles"].is_array() ? row["officeMobiles"] : nlohmann::json::array();
-        record["office"]["phoneArray"] =
-            row["officePhones"].is_array() ? row["officePhones"] : nlohmann::json::array();
+        office["address"] = textOrEmpty(std::move(officeAddress));
+        office["mobileArray"] = officeMobiles.is_array() ? std::move(officeMobiles) : nlohmann::json::array();
+        office["phoneArray"] = officePhones.is_array() ? std::move(officePhones) : nlohmann::json::array();
     }
-    if (!row["shared"].is_null())
-        record["sharingSettings"] = {{"shared", row["shared"].get<std::int64_t>() != 0}};
-    if (record["dealStatus"].is_null())
-        record.erase("dealStatus");
-    if (record["latitude"].is_null())
-        record.erase("latitude");
-    if (record["longitude"].is_null())
-        record.erase("longitude");
+    record["office"] = std::move(office);
+    if (!shared.is_null())
+        record["sharingSettings"] = {{"shared", shared.get<std::int64_t>() != 0}};
+    for (const char *key : {"dealStatus", "latitude", "longitude"}) {
+        if (record[key].is_null())
+            record.erase(key);
+    }
     if (!record["attrs"].is_object())
         record["attrs"] = nlohmann::json::object();
     if (!record["images"].is_array())
         record["images"] = nlohmann::json::array();
-    record["fileDate"] = Clock::isoTime(row["fileDateUnix"].get<std::int64_t>());
+    record["fileDate"] = Clock::isoTime(record["fileDateUnix"].get<std::int64_t>());
     if (!ownOffice) {
         // Another office's listing reached through the cooperation pool: its owner's contacts stay private.
         for (const char *key : {"address", "name_family", "mobile", "phone", "mobile1", "mobile2",

@@ -42,6 +42,7 @@ private Q_SLOTS:
     void rangeAndTextFilters();
     void lookupsByIdAndTrackingId();
     void createUpdateAndStatusChanges();
+    void totalsFollowEveryChange();
     void visibilityBetweenUsersAndOffices();
     void bookmarksReportsAndPoolFiles();
     void cleanupTestCase();
@@ -390,6 +391,60 @@ void TestFiles::createUpdateAndStatusChanges() {
                             {{"dealType", 3}, {"propertyType", 50}, {"attrs", nlohmann::json::object()}});
     QVERIFY(!invalid.ok());
     QVERIFY(!invalid.firstMessage().empty());
+}
+
+// The same search asked again, as an export asks it for every page, after each kind of change.
+void TestFiles::totalsFollowEveryChange() {
+    const nlohmann::json body = listBody({{"dealType", 1}, {"propertyType", 52}, {"count", 5}});
+    auto total = [&]() {
+        return search(*m_manager, body)["propertyFiles"]["total"].get<std::int64_t>();
+    };
+    const std::int64_t before = total();
+    JCOMPARE(total(), before);
+
+    const auto created = m_manager->postJson("officeMan/propertyFiles/createPropertyFile",
+                                             {{"dealType", 1},
+                                              {"propertyType", 52},
+                                              {"fileDateUnix", 1714550400000LL},
+                                              {"attrs", {{"price", "7000000000"}}}});
+    QVERIFY2(created.ok(), created.body.c_str());
+    const std::string id = created.result()["propertyFile"]["_id"];
+    JCOMPARE(total(), before + 1);
+
+    QVERIFY(m_manager
+                ->postJson("officeMan/propertyFiles/deletePropertyFiles",
+                           {{"propertyFileIds", {id}}, {"logical", true}})
+                .ok());
+    JCOMPARE(total(), before);
+    QVERIFY(m_manager
+                ->postJson("officeMan/propertyFiles/updatePropertyFileStatus",
+                           {{"propertyFileId", id}, {"status", 2}})
+                .ok());
+    JCOMPARE(total(), before + 1);
+    // Moved to another property type by an edit.
+    QVERIFY(
+        m_manager
+            ->postJson("officeMan/propertyFiles/updatePropertyFile", {{"dealType", 1},
+                                                                      {"propertyType", 50},
+                                                                      {"fileDateUnix", 1714550400000LL},
+                                                                      {"attrs", {{"price", "7000000000"}}},
+                                                                      {"propertyFileId", id}})
+            .ok());
+    JCOMPARE(total(), before);
+    QVERIFY(
+        m_manager
+            ->postJson("officeMan/propertyFiles/updatePropertyFile", {{"dealType", 1},
+                                                                      {"propertyType", 52},
+                                                                      {"fileDateUnix", 1714550400000LL},
+                                                                      {"attrs", {{"price", "7000000000"}}},
+                                                                      {"propertyFileId", id}})
+            .ok());
+    JCOMPARE(total(), before + 1);
+    QVERIFY(m_manager
+                ->postJson("officeMan/propertyFiles/deletePropertyFiles",
+                           {{"propertyFileIds", {id}}, {"logical", false}})
+                .ok());
+    JCOMPARE(total(), before);
 }
 
 void TestFiles::visibilityBetweenUsersAndOffices() {
