@@ -58,6 +58,7 @@ ApplicationWindow {
                     // (the main page holds the dialog from its start).
                     excelDialog.filePath = exportRun.outputPath
                     startedAt = Date.now()
+                    exportRun.started()
                     excelDialog.initial()
                 })
             })
