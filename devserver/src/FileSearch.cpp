@@ -269,8 +269,11 @@ std::string FileSearch::order(const Params &params) {
 
 std::int64_t FileSearch::countMatches(const std::string &where) {
     // Only what is committed is counted for keeps: a total seen inside an open transaction may
-    // be rolled back with it.
-    ListingCounts *counts = m_connection.readsCommittedData() ? m_connection.listingCounts() : nullptr;
+    // be rolled back with it. A condition that reads another table (the caller's bookmarks)
+    // changes without the listings changing, so its total is always counted afresh.
+    const bool listingsAlone = where.find("SELECT") == std::string::npos;
+    ListingCounts *counts =
+        listingsAlone && m_connection.readsCommittedData() ? m_connection.listingCounts() : nullptr;
     std::string key;
     std::int64_t generation = 0;
     if (counts) {

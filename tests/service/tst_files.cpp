@@ -440,6 +440,15 @@ void TestFiles::totalsFollowEveryChange() {
                                                                       {"propertyFileId", id}})
             .ok());
     JCOMPARE(total(), before + 1);
+
+    // Bookmarks change without the listings changing.
+    const nlohmann::json marked = listBody({{"bookmarkedOnly", true}});
+    const std::int64_t bookmarked = search(*m_manager, marked)["propertyFiles"]["total"];
+    QVERIFY(m_manager->postJson("bookmarks/bookmark", {{"type", "PropertyFile"}, {"id", id}}).ok());
+    JCOMPARE(search(*m_manager, marked)["propertyFiles"]["total"], bookmarked + 1);
+    QVERIFY(m_manager->postJson("bookmarks/unBookmark", {{"type", "PropertyFile"}, {"id", id}}).ok());
+    JCOMPARE(search(*m_manager, marked)["propertyFiles"]["total"], bookmarked);
+
     QVERIFY(m_manager
                 ->postJson("officeMan/propertyFiles/deletePropertyFiles",
                            {{"propertyFileIds", {id}}, {"logical", false}})
