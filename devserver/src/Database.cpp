@@ -129,22 +129,30 @@ CREATE TABLE IF NOT EXISTS contact_messages(
     created_at TEXT NOT NULL);
 CREATE TABLE IF NOT EXISTS listing_generation(id INTEGER PRIMARY KEY CHECK (id = 1), value INTEGER NOT NULL);
 INSERT OR IGNORE INTO listing_generation VALUES (1, 0);
+)SQL";
+
+// What keeps the listing searches fast. Two wide indexes serve them in their two usual orders:
+// the order and every column the scope and the usual filters test, so that counting and paging
+// never read the listings they skip. Triggers raise the generation of what searches read (the
+// listings and the bookmarks) on every change, so that a kept total is never answered stale.
+const char *const kSearchUpkeep = R"SQL(
+CREATE INDEX IF NOT EXISTS files_by_date ON property_files(
+    office_id, file_date_ms DESC, created_at DESC, id, status, system_file, deal_type, just_owner_access,
+    created_by);
+CREATE INDEX IF NOT EXISTS files_by_creation ON property_files(
+    office_id, created_at DESC, id, status, system_file, deal_type, just_owner_access, created_by);
 CREATE TRIGGER IF NOT EXISTS listing_added AFTER INSERT ON property_files
     BEGIN UPDATE listing_generation SET value = value + 1 WHERE id = 1; END;
 CREATE TRIGGER IF NOT EXISTS listing_changed AFTER UPDATE ON property_files
     BEGIN UPDATE listing_generation SET value = value + 1 WHERE id = 1; END;
 CREATE TRIGGER IF NOT EXISTS listing_removed AFTER DELETE ON property_files
     BEGIN UPDATE listing_generation SET value = value + 1 WHERE id = 1; END;
-)SQL";
-
-// The listing searches in their two usual orders: the order and every column the scope and the
-// usual filters test, so that counting and paging never read the listings they skip.
-const char *const kSearchIndexes = R"SQL(
-CREATE INDEX IF NOT EXISTS files_by_date ON property_files(
-    office_id, file_date_ms DESC, created_at DESC, id, status, system_file, deal_type, just_owner_access,
-    created_by);
-CREATE INDEX IF NOT EXISTS files_by_creation ON property_files(
-    office_id, created_at DESC, id, status, system_file, deal_type, just_owner_access, created_by);
+CREATE TRIGGER IF NOT EXISTS bookmark_added AFTER INSERT ON bookmarks
+    BEGIN UPDATE listing_generation SET value = value + 1 WHERE id = 1; END;
+CREATE TRIGGER IF NOT EXISTS bookmark_removed AFTER DELETE ON bookmarks
+    BEGIN UPDATE listing_generation SET value = value + 1 WHERE id = 1; END;
+-- Whatever happened while the triggers were away counts as a change.
+UPDATE listing_generation SET value = value + 1 WHERE id = 1;
 )SQL";
 
 } // namespace
@@ -388,16 +396,19 @@ void Database::createSchema(Connection &connection) {
         SearchColumns::backfill(connection);
     }
     connection.exec(kSchema);
-    createSearchIndexes(connection);
+    resumeSearchUpkeep(connection);
     transaction.commit();
 }
 
-void Database::dropSearchIndexes(Connection &connection) {
-    connection.exec("DROP INDEX IF EXISTS files_by_date; DROP INDEX IF EXISTS files_by_creation;");
+void Database::suspendSearchUpkeep(Connection &connection) {
+    connection.exec("DROP INDEX IF EXISTS files_by_date; DROP INDEX IF EXISTS files_by_creation; "
+                    "DROP TRIGGER IF EXISTS listing_added; DROP TRIGGER IF EXISTS listing_changed; "
+                    "DROP TRIGGER IF EXISTS listing_removed; DROP TRIGGER IF EXISTS bookmark_added; "
+                    "DROP TRIGGER IF EXISTS bookmark_removed;");
 }
 
-void Database::createSearchIndexes(Connection &connection) {
-    connection.exec(kSearchIndexes);
+void Database::resumeSearchUpkeep(Connection &connection) {
+    connection.exec(kSearchUpkeep);
 }
 
 Database::Lease Database::acquire() {

@@ -79,7 +79,7 @@ public:
     std::int64_t scalarInt(const std::string &sql, const std::vector<SqlValue> &values,
                            std::int64_t fallback = 0);
 
-    // Raised by the database on every change to a listing; see ListingCounts.
+    // Raised by the database on every change to a listing or a bookmark; see ListingCounts.
     std::int64_t listingGeneration();
     // Whether what this connection reads is committed: no transaction of its own is open.
     bool readsCommittedData() const;
@@ -130,10 +130,11 @@ public:
     Lease acquire();
     bool isEmpty();
 
-    // The wide indexes of the listing searches. A bulk load drops them and makes them again
-    // afterwards, which is much faster than keeping them up to date row by row.
-    static void dropSearchIndexes(Connection &connection);
-    static void createSearchIndexes(Connection &connection);
+    // The wide indexes of the listing searches and the triggers that raise the generation of
+    // what they read. A bulk load suspends them and resumes them afterwards, which is much faster
+    // than keeping them up to date row by row; resuming raises the generation once.
+    static void suspendSearchUpkeep(Connection &connection);
+    static void resumeSearchUpkeep(Connection &connection);
 
 private:
     void release(std::unique_ptr<Connection> connection);

@@ -324,13 +324,13 @@ void insertLarge(Connection &db, const Staff &staff, std::int64_t count) {
     std::vector<std::string> creators{staff.managerId};
     creators.insert(creators.end(), staff.adviserIds.begin(), staff.adviserIds.end());
     const std::vector<std::string> noImages;
-    Database::dropSearchIndexes(db);
+    Database::suspendSearchUpkeep(db);
     for (std::int64_t i = 0; i < count; ++i) {
         const auto &pair = *pairs[static_cast<std::size_t>(i) % pairs.size()];
         writer.insert(generator.make(pair, Clock::nowMs()),
                       creators[static_cast<std::size_t>(i) % creators.size()], noImages);
     }
-    Database::createSearchIndexes(db);
+    Database::resumeSearchUpkeep(db);
 }
 
 } // namespace

@@ -12,7 +12,6 @@
 #include <cstdio>
 #include <map>
 #include <set>
-#include <type_traits>
 #include <variant>
 
 namespace {
@@ -33,6 +32,25 @@ const std::map<std::string, std::string> &columns() {
                                                            {"areaId", "f.area_id"},
                                                            {"_id", "f.id"}};
     return map;
+}
+
+// The conditions with every value bound to them, told apart exactly: texts carry their length,
+// numbers every bit.
+std::string searchKey(const std::string &where, const std::vector<SqlValue> &values) {
+    std::string key = where;
+    for (const SqlValue &value : values) {
+        key += '\x1f' + std::to_string(value.index()) + ':';
+        if (const auto *text = std::get_if<std::string>(&value)) {
+            key += std::to_string(text->size()) + ':' + *text;
+        } else if (const auto *integer = std::get_if<std::int64_t>(&value)) {
+            key += std::to_string(*integer);
+        } else if (const auto *real = std::get_if<double>(&value)) {
+            char digits[32];
+            std::snprintf(digits, sizeof digits, "%a", *real);
+            key += digits;
+        }
+    }
+    return key;
 }
 
 } // namespace
@@ -269,36 +287,15 @@ std::string FileSearch::order(const Params &params) {
 
 std::int64_t FileSearch::countMatches(const std::string &where) {
     // Only what is committed is counted for keeps: a total seen inside an open transaction may
-    // be rolled back with it. A condition that reads another table (the caller's bookmarks)
-    // changes without the listings changing, so its total is always counted afresh.
-    const bool listingsAlone = where.find("SELECT") == std::string::npos;
-    ListingCounts *counts =
-        listingsAlone && m_connection.readsCommittedData() ? m_connection.listingCounts() : nullptr;
+    // be rolled back with it.
+    ListingCounts *counts = m_connection.readsCommittedData() ? m_connection.listingCounts() : nullptr;
     std::string key;
     std::int64_t generation = 0;
     if (counts) {
         // The generation is read before counting: a change in between leaves an entry under the
         // older generation, never a stale total under the newer one.
         generation = m_connection.listingGeneration();
-        key = where;
-        for (const SqlValue &value : m_values) {
-            key += '\x1f' + std::to_string(value.index()) + ':';
-            std::visit(
-                [&key](const auto &v) {
-                    using T = std::decay_t<decltype(v)>;
-                    if constexpr (std::is_same_v<T, std::string>) {
-                        key += std::to_string(v.size()) + ':' + v;
-                    } else if constexpr (std::is_same_v<T, double>) {
-                        // Every bit of the bound: nearby bounds are different searches.
-                        char text[32];
-                        std::snprintf(text, sizeof text, "%a", v);
-                        key += text;
-                    } else if constexpr (std::is_same_v<T, std::int64_t>) {
-                        key += std::to_string(v);
-                    }
-                },
-                value);
-        }
+        key = searchKey(where, m_values);
         if (const auto known = counts->find(key, generation))
             return *known;
     }

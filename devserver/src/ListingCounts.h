@@ -11,9 +11,9 @@
 // thousands of listings with the same criteria; counting them all again for every page was the
 // largest part of each page's cost.
 //
-// Entries are tied to the listings' generation, a number the database raises on every insert,
-// update or delete of a listing (a trigger): a total counted under another generation is never
-// answered.
+// Entries are tied to a generation, a number the database raises (by triggers) on every insert,
+// update or delete of a listing and on every bookmark added or removed, the only other table a
+// search reads: a total counted under another generation is never answered.
 class ListingCounts {
 public:
     // The total stored for `key` under `generation`, if any.
