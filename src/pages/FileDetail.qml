@@ -156,6 +156,11 @@ Item {
 
     function fileGone() {
         toast.show(notFoundText, toast.durationLong)
+        closePage()
+    }
+
+    // Opened from the main page's quick search, the page may be the only one on its stack.
+    function closePage() {
         var view = fileDetailPage.StackView.view
         if (!view || view.currentItem !== fileDetailPage)
             return
@@ -342,7 +347,7 @@ Item {
                 icon: MaterialIcons.arrowRight
                 iconColor: Colors.night
                 iconSize: Utility.IconSize.XLarge
-                onClicked: fileDetailPage.StackView.view.pop()
+                onClicked: fileDetailPage.closePage()
             }
 
             IranSansText {

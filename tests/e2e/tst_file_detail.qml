@@ -191,6 +191,8 @@ TestCase {
             compare(unavailable.signalArguments[before][0], "file_edit")
             compare(driver.mainStack.currentItem, page)
         }
+        mouseClick(findChild(page, "backButton"))
+        tryVerify(function () { return driver.pageName(driver.mainStack.currentItem) !== "FileDetail" })
     }
 
     function test_b_printSavesThePageWithoutMapAndPicturesAndOpensIt() {
