@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import AppValidator 1.0
 import "../components"
 import "../scripts/Request.js" as Api
 import "../scripts/Utility.js" as Utility
@@ -102,7 +103,8 @@ Item {
                 color: Colors.black
                 maximumLength: 10
                 inputMethodHints: Qt.ImhDigitsOnly
-                validator: RegExpValidator { regExp: /[9][0-9]+/ }
+                // Typed with the Persian layout, the number still reads 0-9.
+                validator: LatinDigitValidator { validator: RegExpValidator { regExp: /[9][0-9]+/ } }
                 selectByMouse: true
                 clip: true
                 Keys.onReturnPressed: root.requestCode()

@@ -24,6 +24,16 @@ var IconSize = {
     XXXLarge: 35
 }
 
+// Persian (U+06F0-U+06F9) and Arabic-Indic (U+0660-U+0669) digits as 0-9; anything else as it is.
+// The single-line inputs do this in their validator; this is for multi-line text and for numbers
+// that arrive as text.
+function latinDigits(text) {
+    return String(text).replace(/[\u06F0-\u06F9\u0660-\u0669]/g, function (c) {
+        var code = c.charCodeAt(0)
+        return String(code >= 0x06F0 ? code - 0x06F0 : code - 0x0660)
+    })
+}
+
 function getParameter(_key, _value) {
     return { key: _key, value: _value }
 }

@@ -65,7 +65,8 @@ TestCase {
         var phonePage = login.phonePage
         verify(!phonePage.submitButton.enabled)
         driver.click(phonePage.phone)
-        driver.type(mobile)
+        // Typed with the Persian keyboard layout: the field holds, and later sends, 0-9.
+        testSupport.typeText("۹۱۲۰۰۰۰۰۰۱")
         compare(phonePage.phone.text, mobile)
         verify(phonePage.phone.activeFocus)
         // A click beside the card takes the focus away from the input.
@@ -154,7 +155,8 @@ TestCase {
         var inputs = login.codePage.digitInputs()
         compare(login.codePage.getUserCode(), "123")
         inputs[3].forceActiveFocus()
-        driver.type("4")
+        // The last digit in Arabic-Indic: the code the service checks is 1234.
+        testSupport.typeText("٤")
         driver.waitForPage("Main", 20000)
         compare(driver.pagesSeen, ["Splash", "Login", "Main"])
         compare(driver.stack.depth, 1)

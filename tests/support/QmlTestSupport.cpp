@@ -4,7 +4,10 @@
 
 #include <QDesktopServices>
 #include <QFile>
+#include <QGuiApplication>
 #include <QRegularExpression>
+#include <QWindow>
+#include <QtTest/qtestkeyboard.h>
 
 QmlTestSupport::QmlTestSupport(const QString &homePath, QObject *parent)
     : QObject(parent)
@@ -41,6 +44,16 @@ void QmlTestSupport::captureOpenedUrls() {
 void QmlTestSupport::openUrl(const QUrl &url) {
     m_openedUrls << url.toString();
     Q_EMIT urlOpened(url.toString());
+}
+
+void QmlTestSupport::typeText(const QString &text) {
+    QWindow *window = QGuiApplication::focusWindow();
+    if (!window) {
+        qWarning("typeText: no window has the focus");
+        return;
+    }
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, window, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
 void QmlTestSupport::expectWarning(const QString &pattern) {

@@ -27,6 +27,9 @@ public:
     // From now on URLs the program opens in the system's browser or viewer
     // (Qt.openUrlExternally) are collected in openedUrls instead of being opened.
     Q_INVOKABLE void captureOpenedUrls();
+    // Types `text` into the window that has the focus, one key event per character carrying that
+    // character, as a keyboard layout does: keyClick() can only type Latin-1 characters.
+    Q_INVOKABLE void typeText(const QString &text);
     // The next QML warning matching `pattern` (a regular expression) is expected: it fails
     // nothing (it may arrive after the test function, as binding errors do).
     Q_INVOKABLE void expectWarning(const QString &pattern);
