@@ -22,6 +22,10 @@ ApplicationWindow {
     property int centerX: (Screen.desktopAvailableWidth - width) / 2
     property int centerY: (Screen.desktopAvailableHeight - height) / 2
 
+    // A request of the request layer had no answer at all (nothing reachable, the connection
+    // broken, or silence past the time-out).
+    signal serviceUnreachable()
+
     function startApp() {
         isLogin = appSettings.boolValue("is_login", isLogin)
         userData = appSettings.value("user_data", userData)

@@ -17,6 +17,10 @@ void QmlTestSupport::redirectService(const QString &origin) {
     ServiceConfig::instance()->redirectTo(origin);
 }
 
+void QmlTestSupport::setRequestTimeout(int milliseconds) {
+    ServiceConfig::instance()->setRequestTimeout(milliseconds);
+}
+
 bool QmlTestSupport::fileExists(const QString &path) const {
     return QFile::exists(path);
 }

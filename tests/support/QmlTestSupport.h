@@ -21,6 +21,9 @@ public:
 
     // Points the client (requests, uploads, map) at another origin, e.g. testServer.origin.
     Q_INVOKABLE void redirectService(const QString &origin);
+    // Requests of the request layer give up after `milliseconds` without an answer (30 s in the
+    // program).
+    Q_INVOKABLE void setRequestTimeout(int milliseconds);
     // Whether a file exists, and its text (UTF-8): for checking what the program wrote.
     Q_INVOKABLE bool fileExists(const QString &path) const;
     Q_INVOKABLE QString readTextFile(const QString &path) const;
