@@ -15,6 +15,11 @@ Item {
     property alias submitButton: submitButton
     property alias terms: terms
 
+    function submitByKey() {
+        if (submitButton.enabled)
+            requestCode()
+    }
+
     function requestCode() {
         root.forceActiveFocus()
         Qt.inputMethod.hide()
@@ -107,8 +112,9 @@ Item {
                 validator: LatinDigitValidator { validator: RegExpValidator { regExp: /[9][0-9]+/ } }
                 selectByMouse: true
                 clip: true
-                Keys.onReturnPressed: root.requestCode()
-                Keys.onEnterPressed: root.requestCode()
+                // The key does what the button would, and nothing while the button is disabled.
+                Keys.onReturnPressed: root.submitByKey()
+                Keys.onEnterPressed: root.submitByKey()
             }
         }
 
