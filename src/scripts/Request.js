@@ -223,7 +223,8 @@ function send(kind, method, route, callbackSuccess, callbackFail, params, showLo
         try {
             var response = JSON.parse(text)
             if (response.ok === true) {
-                callbackSuccess(response.result)
+                // The reply itself too, for the few callers that show the service's messages.
+                callbackSuccess(response.result, response)
                 return
             }
             if (!renewed && isTokenExpired(response)) {

@@ -1,6 +1,7 @@
 // General helpers shared by the documents: request parameters, money texts, short number texts,
-// list surgery, view creation and the Android permission chain. No state lives here; every
-// importing document evaluates its own copy, and `Qt`, `toast` and `console` are the importer's.
+// list surgery, view creation, hand-offs to other programs and the Android permission chain. No
+// state lives here; every importing document evaluates its own copy, and `Qt`, `toast`,
+// `appUtility` and `console` are the importer's.
 
 // Pixel sizes of text.
 var TextSize = {
@@ -127,6 +128,28 @@ function find(office, currentUser) {
         }
     }
     office.folders = folders
+}
+
+// Hands a web page to the system's browser. Where nothing takes it (no browser, no desktop
+// session) the user is told, and the address is put on the clipboard to be opened by hand.
+// `title` names the page in the message ("صفحه پرداخت"). Returns whether the page was handed on.
+function openLink(url, title) {
+    if (Qt.openUrlExternally(url))
+        return true
+    appUtility.copyToClipboard(String(url))
+    toast.show((title ? title : "صفحه") + " باز نشد؛ نشانی آن کپی شد تا در مرورگر باز کنید",
+               toast.durationLong)
+    return false
+}
+
+// Opens a saved file with the system's viewer; where none opens it, the user is told and the
+// file's path is put on the clipboard.
+function openFile(path) {
+    if (Qt.openUrlExternally(appUtility.localPathToUrl(path)))
+        return true
+    appUtility.copyToClipboard(String(path))
+    toast.show("فایل باز نشد؛ مسیر آن کپی شد: " + path, toast.durationLong)
+    return false
 }
 
 function runOnDesktop() {

@@ -2,6 +2,7 @@
 
 #include "ServiceConfig.h"
 
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QFile>
 #include <QGuiApplication>
@@ -43,6 +44,39 @@ void QmlTestSupport::captureOpenedUrls() {
     m_capturing = true;
     for (const char *scheme : {"http", "https", "file"})
         QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "openUrl");
+}
+
+namespace {
+
+// QDesktopServices reports whether a URL handler could be called, not what it did: a handler
+// method that does not exist is the way to make it answer false. Qt warns about the missing
+// method each time; that warning is the expected one and is kept out of the test's output.
+const char refusingMethod[] = "refuseOpening";
+QtMessageHandler previousMessageHandler = nullptr;
+
+void dropRefusalWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message) {
+    if (message.contains(QLatin1String("QmlTestSupport::") + QLatin1String(refusingMethod)))
+        return;
+    if (previousMessageHandler)
+        previousMessageHandler(type, context, message);
+}
+
+} // namespace
+
+void QmlTestSupport::refuseOpeningUrls(bool refuse) {
+    if (!refuse) {
+        captureOpenedUrls();
+        return;
+    }
+    m_capturing = true;
+    if (!previousMessageHandler)
+        previousMessageHandler = qInstallMessageHandler(dropRefusalWarnings);
+    for (const char *scheme : {"http", "https", "file"})
+        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, refusingMethod);
+}
+
+QString QmlTestSupport::clipboardText() const {
+    return QGuiApplication::clipboard()->text();
 }
 
 void QmlTestSupport::openUrl(const QUrl &url) {

@@ -33,6 +33,11 @@ public:
     // Types `text` into the window that has the focus, one key event per character carrying that
     // character, as a keyboard layout does: keyClick() can only type Latin-1 characters.
     Q_INVOKABLE void typeText(const QString &text);
+    // While `refuse` is true, Qt.openUrlExternally answers false for http, https and file URLs, as
+    // on a machine where no browser or viewer takes them; false goes back to captureOpenedUrls().
+    Q_INVOKABLE void refuseOpeningUrls(bool refuse);
+    // The text on the system clipboard.
+    Q_INVOKABLE QString clipboardText() const;
     // The next QML warning matching `pattern` (a regular expression) is expected: it fails
     // nothing (it may arrive after the test function, as binding errors do).
     Q_INVOKABLE void expectWarning(const QString &pattern);
