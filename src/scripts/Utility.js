@@ -39,21 +39,29 @@ function getParameter(_key, _value) {
     return { key: _key, value: _value }
 }
 
-// Groups by three counted from the right; every character counts, so signs and decimal points are
-// grouped like digits (the inputs that use this hold whole toman amounts).
+// Groups the integer part by three counted from the right; a sign stays in front and a fraction
+// after the point is left as it is: -1234567.891 gives -1,234,567.891.
 function putComma(currency) {
     if (!currency)
         return currency
     var text = removeCommas(String(currency))
+    var sign = ""
+    if (text.charAt(0) === "-" || text.charAt(0) === "+") {
+        sign = text.charAt(0)
+        text = text.substring(1)
+    }
+    var point = text.indexOf(".")
+    var whole = point >= 0 ? text.substring(0, point) : text
+    var fraction = point >= 0 ? text.substring(point) : ""
     var grouped = ""
     var taken = 0
-    for (var i = text.length - 1; i >= 0; --i) {
+    for (var i = whole.length - 1; i >= 0; --i) {
         if (taken > 0 && taken % 3 === 0)
             grouped = "," + grouped
-        grouped = text.charAt(i) + grouped
+        grouped = whole.charAt(i) + grouped
         ++taken
     }
-    return grouped
+    return sign + grouped + fraction
 }
 
 function removeCommas(currency) {
@@ -70,20 +78,34 @@ function round(value, precision) {
     return Math.floor(value * factor) / factor
 }
 
+// A number, or a text of one in any of the digits users type, as a number; NaN for anything else.
+function readNumber(value) {
+    if (typeof value === "number")
+        return value
+    if (typeof value !== "string" || value.trim() === "")
+        return NaN
+    return Number(latinDigits(value))
+}
+
+// Counts of a thousand and more shortened with a letter; what is not a finite number comes back
+// as it was given.
 function getDigit(digit) {
     if (digit === undefined)
         return ""
-    if (digit < 1000)
+    var value = readNumber(digit)
+    if (!isFinite(value) || value < 1000)
         return digit
-    return getDigitWithLetter(digit, 1000)
+    return getDigitWithLetter(value, 1000)
 }
 
 function getDigitWithLetter(digit, min) {
-    if (digit >= min && digit < min * 1000) {
-        var letter = min === 1000 ? "K" : (min === 1000000 ? "M" : "B")
-        return round(digit / min, 1) + letter
-    }
-    return getDigitWithLetter(digit, min * 1000)
+    var value = readNumber(digit)
+    if (!isFinite(value) || !(min > 0) || value < min)
+        return digit
+    while (value >= min * 1000 && isFinite(min * 1000))
+        min *= 1000
+    var letter = min === 1000 ? "K" : (min === 1000000 ? "M" : "B")
+    return round(value / min, 1) + letter
 }
 
 // `keys` are positions in the array as it was before the call, so each one is shifted down by the

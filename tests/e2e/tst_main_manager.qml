@@ -567,10 +567,15 @@ TestCase {
             verify(driver.toastText(driver.toast).indexOf("فایلی با این مشخصات پیدا نشد") < 0)
         }
 
-        // By tracking id, typed and confirmed with Enter.
+        // By tracking id, typed with the Persian layout's digits and confirmed with Enter.
         var missing = unavailable.count
         driver.openDialog(dialog)
-        driver.typeInto(dialog.trackingId, String(file.trackingId))
+        dialog.trackingId.input.forceActiveFocus()
+        tryCompare(dialog.trackingId.input, "activeFocus", true)
+        testSupport.typeText(String(file.trackingId).replace(/[0-9]/g, function (d) {
+            return String.fromCharCode(0x06F0 + Number(d))
+        }))
+        compare(dialog.trackingId.text, String(file.trackingId))
         keyClick(Qt.Key_Return)
         driver.waitClosed(dialog)
         driver.waitIdle()
