@@ -18,7 +18,8 @@ ApplicationWindow {
     property string apiToken: ""
     property var userData: appSettings.userData
     property var appData: appSettings.appData
-    property bool showLog: true
+    // Fixed when the program is built: on in development and test builds, off in the installed one.
+    property bool showLog: requestLogging
     property int centerX: (Screen.desktopAvailableWidth - width) / 2
     property int centerY: (Screen.desktopAvailableHeight - height) / 2
 
