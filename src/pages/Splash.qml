@@ -59,8 +59,19 @@ Rectangle {
         id: logoBox
 
         anchors.centerIn: parent
-        width: parent.width * 0.6
+        // With the notice under it the logo is smaller, and both are centred together, clear of
+        // the footer.
+        anchors.verticalCenterOffset: stalledNotice.visible
+                                      ? -(stalledNotice.height + stalledNotice.anchors.topMargin) / 2 : 0
+        width: parent.width * (stalledNotice.visible ? 0.4 : 0.6)
         height: logo.height
+
+        Behavior on anchors.verticalCenterOffset {
+            NumberAnimation { duration: 250; easing.type: Easing.InOutQuad }
+        }
+        Behavior on width {
+            NumberAnimation { duration: 250; easing.type: Easing.InOutQuad }
+        }
 
         Logo {
             id: logo
@@ -74,7 +85,7 @@ Rectangle {
 
         objectName: "stalledNotice"
         anchors.top: logoBox.bottom
-        anchors.topMargin: 30
+        anchors.topMargin: 20
         anchors.horizontalCenter: parent.horizontalCenter
         width: Math.min(parent.width * 0.5, 520)
         spacing: 12
