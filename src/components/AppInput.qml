@@ -24,10 +24,9 @@ Rectangle {
     property bool isPassword: false
     property bool handcodingValue: false
     property var tabItem: input
-    // Persian and Arabic-Indic digits become 0-9 as they are typed or pasted, before `validator`
-    // sees them. A field whose digits must stay as typed turns this off.
-    property bool latinDigits: true
-    // The field's own rules (a RegExpValidator, IntValidator...), checked on the converted text.
+    // The field's own rules (a RegExpValidator, IntValidator...). Persian and Arabic-Indic digits
+    // become 0-9 as they are typed or pasted, before these rules, the grouping and the listeners
+    // see the text.
     property QtObject validator: null
 
     property alias textFont: title.font
@@ -109,7 +108,7 @@ Rectangle {
                 clip: true
                 inputMethodHints: Qt.ImhSensitiveData
                 echoMode: appInput.isPassword ? TextInput.Password : TextInput.Normal
-                validator: appInput.latinDigits ? digitValidator : appInput.validator
+                validator: digitValidator
                 onTextChanged: appInput.textEdited()
                 Keys.onReturnPressed: { appInput.enterPressed(); Qt.inputMethod.hide() }
                 Keys.onEnterPressed: { appInput.enterPressed(); Qt.inputMethod.hide() }

@@ -461,19 +461,6 @@ TestCase {
 
         driver.waitToast("برای پرداخت به درگاه منتقل می‌شوید")
 
-        // No browser takes the gateway page: the user is told and gets its address.
-        driver.waitClosed(confirm)
-        testSupport.refuseOpeningUrls(true)
-        driver.openDialog(buy)
-        driver.typeInto(buy.dialogInput, String(count))
-        mouseClick(buy.btn)
-        driver.waitOpened(confirm)
-        mouseClick(findChild(confirm, "positiveButton"))
-        driver.waitToast("صفحه پرداخت باز نشد")
-        verify(testSupport.clipboardText().indexOf("https://") === 0, testSupport.clipboardText())
-        testSupport.refuseOpeningUrls(false)
-        driver.closeToast()
-
         // Saying no sends nothing.
         opened = testSupport.openedUrls.length
         var walletNow = wallet()
