@@ -5,6 +5,7 @@ import "../components"
 import "../items"
 import "../dialogs"
 import "../scripts/Request.js" as Api
+import "../scripts/Session.js" as Session
 import "../scripts/Utility.js" as Utility
 import "../scripts/Colors.js" as Colors
 import "../scripts/MaterialIcons.js" as MaterialIcons
@@ -357,14 +358,7 @@ Item {
             return
         }
         if (reply && reply.ok && reply.result && reply.result.user) {
-            var user = reply.result.user
-            var carried = ["apiToken", "refreshToken", "username", "password", "office"]
-            for (var i = 0; i < carried.length; ++i) {
-                if (userData[carried[i]] !== undefined)
-                    user[carried[i]] = userData[carried[i]]
-            }
-            userData = user
-            saveUserData()
+            var user = Session.adoptUser(reply.result.user)
             hasAvatar = !!user.avatar
             avatarSource = utility.avatarPath
             toast.show("تصویر پروفایل با موفقیت تغییر پیدا کرد", toast.durationLong)
@@ -401,11 +395,9 @@ Item {
     }
 
     function getOffice() {
-        Api.sendRequest("POST", userData.systemRole + "/office/getMyOffice", function (result) {
-            userData.office = result.office
-            saveUserData()
-            officeTitle = result.office && result.office.title ? result.office.title : ""
-        }, function () {}, [])
+        Session.refreshOffice(function (office) {
+            officeTitle = office && office.title ? office.title : ""
+        })
     }
 
     // The dialog closes once the service has the report: refused or unsent, the typed text stays.

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import "../scripts/Request.js" as Api
+import "../scripts/Session.js" as Session
 
 // What follows a sign-in or a restored session: the current user, the service options, the
 // user's office and, for a new office, its system folders; then the page the user works on.
@@ -13,10 +14,6 @@ QtObject {
     property url mainPageUrl: Qt.resolvedUrl("Main.qml")
     property url profilePageUrl: Qt.resolvedUrl("Profile.qml")
 
-    // The keys the client adds to the service's user record and keeps across its replacement.
-    // The adviser's password is not among them: the refresh token renews the session, so
-    // nothing needs it once the sign-in has been answered.
-    readonly property var carriedKeys: ["apiToken", "refreshToken", "username"]
     // The step that last went to the service, so that a failed one can be sent again without
     // repeating those that succeeded (folders already created stay created).
     property var currentStep: null
@@ -31,17 +28,7 @@ QtObject {
 
     function getUserData() {
         currentStep = function () { root.getUserData() }
-        Api.sendRequest("POST", "getMe", function (result) {
-            var user = result.user
-            for (var i = 0; i < carriedKeys.length; ++i) {
-                var key = carriedKeys[i]
-                if (userData[key] !== undefined)
-                    user[key] = userData[key]
-            }
-            userData = user
-            saveUserData()
-            getOptions()
-        }, function () { root.refused() }, [])
+        Session.refreshUser(function () { root.getOptions() }, function () { root.refused() })
     }
 
     function getOptions() {
@@ -65,14 +52,12 @@ QtObject {
 
     function getOfficeData() {
         currentStep = function () { root.getOfficeData() }
-        Api.sendRequest("POST", userData.systemRole + "/office/getMyOffice", function (result) {
-            userData.office = result.office
-            saveUserData()
-            if (result.office && result.office.folders && result.office.folders.length > 0)
+        Session.refreshOffice(function (office) {
+            if (office && office.folders && office.folders.length > 0)
                 appStack.replace(String(mainPageUrl))
             else
-                addFolder(1)
-        }, function () { root.refused() }, [])
+                root.addFolder(1)
+        }, function () { root.refused() })
     }
 
     // One system folder per deal type, strictly one after another so that their order on the
