@@ -207,7 +207,7 @@ Item {
         if (key === "get_today_files")
             getTodayFiles()
         else if (key === "terms")
-            Qt.openUrlExternally(serviceConfig.siteUrl + "terms")
+            Utility.openLink(serviceConfig.siteUrl + "terms", "صفحه قوانین و مقررات")
     }
 
     function logout() {
@@ -228,9 +228,17 @@ Item {
     }
 
     function charge(value) {
-        Api.sendJsonRequest("POST", userData.systemRole + "/finance/chargeMyWallet", function (result) {
-            Qt.openUrlExternally(result.url)
+        Api.sendJsonRequest("POST", userData.systemRole + "/finance/chargeMyWallet", function (result, reply) {
+            showGatewayMessage(reply)
+            Utility.openLink(result.url, "صفحه پرداخت")
         }, function () {}, { amount: parseInt(value) })
+    }
+
+    // The service's word that the user is on the way to the payment gateway; a page that cannot
+    // be opened says so after it.
+    function showGatewayMessage(reply) {
+        if (reply && reply.messages && reply.messages.length > 0)
+            toast.show(reply.messages[0], toast.durationLong)
     }
 
     function redeemCode(value) {
@@ -305,9 +313,10 @@ Item {
     }
 
     function buyExteraUser(value) {
-        Api.sendJsonRequest("POST", userData.systemRole + "/plans/upgradePlan", function (result) {
+        Api.sendJsonRequest("POST", userData.systemRole + "/plans/upgradePlan", function (result, reply) {
             if (result.requirePayment) {
-                Qt.openUrlExternally(result.url)
+                showGatewayMessage(reply)
+                Utility.openLink(result.url, "صفحه پرداخت")
             } else {
                 toast.show("پلن مورد نظر برای شما فعال شد و مبلغ آن از موجودی کیف پول شما کم شد", toast.durationLong)
                 getMyWallet()
@@ -399,8 +408,10 @@ Item {
         }, function () {}, [])
     }
 
+    // The dialog closes once the service has the report: refused or unsent, the typed text stays.
     function addSuggestion(subject, title, content) {
         Api.sendJsonRequest("POST", "contactMessages/createContactMessage", function () {
+            contactUsDialog.dismiss()
             toast.show("گزارش شما با موفقیت ثبت شد", toast.durationLong)
         }, function () {}, { type: subject, description: content })
     }
@@ -1066,7 +1077,6 @@ Item {
                 return
             }
             mainPage.addSuggestion(selectedSubject, title, content)
-            dismiss()
         }
         onNegativeClicked: dismiss()
     }

@@ -9,8 +9,9 @@ import "../scripts/Colors.js" as Colors
 import "../scripts/MaterialIcons.js" as MaterialIcons
 
 // Picks a position: a click on the map hands back the coordinate under the pointer, "انصراف" hands
-// back null. The owner listens to mapClosed and takes the page away.
-Item {
+// back null. The owner listens to mapClosed and takes the page away. A focus scope, so that the
+// search input keeps the keyboard when the page stack gives the page the focus.
+FocusScope {
     id: mapPage
 
     objectName: "mapPage"
@@ -123,7 +124,11 @@ Item {
         }
     }
 
-    StackView.onActivated: mapLoader.active = true
+    StackView.onActivated: {
+        mapLoader.active = true
+        if (searchEnabled)
+            searchInput.input.forceActiveFocus()
+    }
     Component.onCompleted: {
         if (!StackView.view)
             mapLoader.active = true

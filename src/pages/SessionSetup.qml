@@ -3,7 +3,8 @@ import "../scripts/Request.js" as Api
 
 // What follows a sign-in or a restored session: the current user, the service options, the
 // user's office and, for a new office, its system folders; then the page the user works on.
-// The splash page and the login page each hold one; it replaces whichever page is on top.
+// The splash page and the login page each hold one; it replaces whichever page is on top. A step
+// that fails stays current: retry() sends it again.
 QtObject {
     id: root
 
@@ -16,8 +17,20 @@ QtObject {
     // The adviser's password is not among them: the refresh token renews the session, so
     // nothing needs it once the sign-in has been answered.
     readonly property var carriedKeys: ["apiToken", "refreshToken", "username"]
+    // The step that last went to the service, so that a failed one can be sent again without
+    // repeating those that succeeded (folders already created stay created).
+    property var currentStep: null
+
+    // The service answered a step with a refusal; the request layer has shown its message.
+    signal refused()
+
+    function retry() {
+        if (currentStep)
+            currentStep()
+    }
 
     function getUserData() {
+        currentStep = function () { root.getUserData() }
         Api.sendRequest("POST", "getMe", function (result) {
             var user = result.user
             for (var i = 0; i < carriedKeys.length; ++i) {
@@ -28,10 +41,11 @@ QtObject {
             userData = user
             saveUserData()
             getOptions()
-        }, function () {}, [])
+        }, function () { root.refused() }, [])
     }
 
     function getOptions() {
+        currentStep = function () { root.getOptions() }
         Api.sendRequest("POST", "options/searchOptions", function (result) {
             var options = result.sysOpt && result.sysOpt.data ? result.sysOpt.data : []
             for (var i = 0; i < options.length; ++i) {
@@ -46,10 +60,11 @@ QtObject {
                 getOfficeData()
             else
                 appStack.replace(String(profilePageUrl))
-        }, function () {}, [], false)
+        }, function () { root.refused() }, [], false)
     }
 
     function getOfficeData() {
+        currentStep = function () { root.getOfficeData() }
         Api.sendRequest("POST", userData.systemRole + "/office/getMyOffice", function (result) {
             userData.office = result.office
             saveUserData()
@@ -57,7 +72,7 @@ QtObject {
                 appStack.replace(String(mainPageUrl))
             else
                 addFolder(1)
-        }, function () {}, [])
+        }, function () { root.refused() }, [])
     }
 
     // One system folder per deal type, strictly one after another so that their order on the
@@ -67,6 +82,7 @@ QtObject {
             appStack.replace(String(mainPageUrl))
             return
         }
+        currentStep = function () { root.addFolder(dealType) }
         var query = {
             page: 1,
             count: 100,
@@ -84,6 +100,6 @@ QtObject {
         }
         Api.sendJsonRequest("POST", userData.systemRole + "/folders/createFolder", function () {
             addFolder(dealType + 1)
-        }, function () {}, body)
+        }, function () { root.refused() }, body)
     }
 }
