@@ -1,8 +1,7 @@
 import QtQuick 2.15
 import "../scripts/Colors.js" as Colors
 
-// A field for a mobile number: "09" and up to nine more digits, in any of the digit sets a
-// Persian keyboard types.
+// A field for a mobile number: "09" and up to nine more digits.
 AppInput {
     height: 40
     radius: 5
@@ -12,5 +11,5 @@ AppInput {
     padding: 20
     inputType: Qt.ImhDigitsOnly
     maximumLength: 11
-    validator: RegExpValidator { regExp: /[0۰٠][9۹٩][0-9۰-۹٠-٩]+/ }
+    validator: RegExpValidator { regExp: /[0][9][0-9]+/ }
 }

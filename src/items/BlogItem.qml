@@ -21,7 +21,7 @@ Item {
 
     function openLink() {
         if (hasLink)
-            Qt.openUrlExternally(url.trim())
+            Utility.openLink(url.trim(), "صفحه مطلب")
     }
 
     LayoutMirroring.enabled: false

@@ -130,15 +130,20 @@ TestCase {
         compare(findChild(dialog, "dialogTitle").text, "افزودن مخاطب جدید")
         compare(dialog.nameInput.text, "")
         compare(dialog.phoneRows.count, 0)
-        dialog.nameInput.text = "کیوان تستی"
-        driver.typeInto(dialog.firstPhoneInput, "19")
+        driver.typeInto(dialog.nameInput, "")
+        testSupport.typeText("کیوان تستی")
+        compare(dialog.nameInput.text, "کیوان تستی")
+        // Numbers typed with the Persian layout (or in Arabic-Indic digits) go on as 0-9.
+        driver.typeInto(dialog.firstPhoneInput, "")
+        testSupport.typeText("۱۹")
         compare(dialog.firstPhoneInput.text, "")
-        driver.type("0915111223344")
+        testSupport.typeText("۰۹۱۵۱۱۱۲۲۳۳۴۴")
         compare(dialog.firstPhoneInput.text, "09151112233")
         for (var i = 0; i < 3; ++i)
             mouseClick(dialog.addPhoneButton)
         compare(dialog.phoneRows.count, 3)
-        driver.typeInto(dialog.phoneRows.itemAt(0).phoneInput, "09350000001")
+        driver.typeInto(dialog.phoneRows.itemAt(0).phoneInput, "")
+        testSupport.typeText("٠٩٣٥٠٠٠٠٠٠١")
         driver.typeInto(dialog.phoneRows.itemAt(1).phoneInput, "0912")
         driver.typeInto(dialog.phoneRows.itemAt(2).phoneInput, "09120000003")
         var save = findChild(dialog, "saveButton")
@@ -236,13 +241,13 @@ TestCase {
         compare(findChild(dialog, "dialogTitle").text, "افزودن یادداشت جدید")
         compare(dialog.titleInput.text, "")
         compare(dialog.contentInput.text, "")
-        dialog.titleInput.text = "بازدید واحد ۷"
+        dialog.titleInput.text = "بازدید واحد هفت"
         dialog.contentInput.text = "ساعت ۵ عصر\nکلید نزد نگهبان"
         mouseClick(findChild(dialog, "saveButton"))
         driver.waitClosed(dialog)
         var added = notes()
         compare(added.total, before.total + 1)
-        compare(added.data[0].title, "بازدید واحد ۷")
+        compare(added.data[0].title, "بازدید واحد هفت")
         compare(added.data[0].body, "ساعت ۵ عصر\nکلید نزد نگهبان")
         waitReloaded(notebook, added)
 
@@ -250,7 +255,7 @@ TestCase {
         manage(notebook, 0, 1, ["حذف یادداشت", "ویرایش یادداشت"])
         driver.waitOpened(dialog)
         compare(findChild(dialog, "dialogTitle").text, "ویرایش یادداشت")
-        compare(dialog.titleInput.text, "بازدید واحد ۷")
+        compare(dialog.titleInput.text, "بازدید واحد هفت")
         compare(dialog.contentInput.text, "ساعت ۵ عصر\nکلید نزد نگهبان")
         dialog.titleInput.text = "  "
         mouseClick(findChild(dialog, "saveButton"))
@@ -259,11 +264,11 @@ TestCase {
         driver.closeToast()
         mouseClick(findChild(dialog, "cancelButton"))
         driver.waitClosed(dialog)
-        compare(notes().data[0].title, "بازدید واحد ۷")
+        compare(notes().data[0].title, "بازدید واحد هفت")
 
         manage(notebook, 0, 1, ["حذف یادداشت", "ویرایش یادداشت"])
         driver.waitOpened(dialog)
-        compare(dialog.titleInput.text, "بازدید واحد ۷")
+        compare(dialog.titleInput.text, "بازدید واحد هفت")
         dialog.contentInput.text = "لغو شد"
         mouseClick(findChild(dialog, "saveButton"))
         driver.waitClosed(dialog)
