@@ -36,6 +36,12 @@ E2eDriver {
         return main
     }
 
+    // Lets a frame be drawn after a change. When nothing changed no frame comes, and waiting out
+    // the full default timeout for it only slows the scenario down.
+    function rendered(item) {
+        test.waitForRendering(item, 300)
+    }
+
     function part(name) {
         var found = test.findChild(main, name)
         test.verify(found !== null, "no " + name + " on the main page")
@@ -79,7 +85,7 @@ E2eDriver {
         var index = groupIndex(key)
         test.verify(index >= 0, "no menu row " + key)
         menuList.positionViewAtIndex(index, ListView.Contain)
-        test.waitForRendering(menuList)
+        rendered(menuList)
         var row = menuList.itemAtIndex(index)
         test.verify(row !== null)
         return row
@@ -103,11 +109,11 @@ E2eDriver {
         var child = children.itemAtIndex(keys.indexOf(childKey))
         test.verify(child !== null, "no entry " + childKey)
         menuList.positionViewAtIndex(index, ListView.Beginning)
-        test.waitForRendering(menuList)
+        rendered(menuList)
         var place = child.mapToItem(menuList, 0, 0)
         if (place.y + child.height > menuList.height)
             menuList.contentY += place.y + child.height - menuList.height
-        test.waitForRendering(menuList)
+        rendered(menuList)
         test.mouseClick(child)
     }
 
@@ -133,7 +139,7 @@ E2eDriver {
             return !dialog.dialogExit && Math.abs(dialog.contentLayout.width - dialog.width * 0.95) < 0.5
                     && Math.abs(dialog.contentLayout.height - dialog.height * 0.95) < 0.5
         }, 5000)
-        test.waitForRendering(dialog.contentItem)
+        rendered(dialog.contentItem)
     }
 
     function waitClosed(dialog) {

@@ -140,6 +140,17 @@ void TestPeople::contactsAndNotes() {
     JCOMPARE(contacts.size(), before + 1);
     JCOMPARE(contacts[0]["fullName"], "مریم کاظمی");
     const std::string id = contacts[0]["_id"];
+    // The search bar's name filter: a part of the name, blanks around it ignored.
+    nlohmann::json byName = list;
+    byName["fullName"] = " ریم کاظ ";
+    auto found = m_client->postJson("contacts/searchMyContacts", byName).result()["contacts"];
+    JCOMPARE(found["total"], found["data"].size());
+    QVERIFY(found["total"] < before + 1);
+    JCOMPARE(found["data"][0]["_id"], id);
+    for (const auto &contact : found["data"])
+        QVERIFY(contact["fullName"].get<std::string>().find("ریم کاظ") != std::string::npos);
+    byName["fullName"] = "کاظمی نیست";
+    JCOMPARE(m_client->postJson("contacts/searchMyContacts", byName).result()["contacts"]["total"], 0);
     QVERIFY(m_client
                 ->postJson(
                     "contacts/updateMyContact",
