@@ -27,6 +27,7 @@ std::string ServiceOptions::defaultDataDir() {
 std::string ServiceOptions::usage() {
     return "usage: norvela-devserver [--data DIR] [--port N] [--seed demo | --seed large:N]\n"
            "                         [--fixed-code NNNN] [--token-lifetime SECONDS]\n"
+           "                         [--plan-days-left N]\n"
            "                         [--cert FILE] [--key FILE]\n";
 }
 
@@ -75,6 +76,12 @@ std::optional<ServiceOptions> ServiceOptions::parse(const std::vector<std::strin
                 return std::nullopt;
             }
             options.tokenLifetimeSeconds = std::stoll(value);
+        } else if (name == "--plan-days-left") {
+            if (!allDigits(value) || std::stoll(value) > 36500) {
+                error = "bad number of plan days: " + value;
+                return std::nullopt;
+            }
+            options.planDaysLeft = std::stoll(value);
         } else if (name == "--cert") {
             options.certFile = value;
         } else if (name == "--key") {
