@@ -117,6 +117,20 @@ E2eDriver {
         test.mouseClick(child)
     }
 
+    // Opens a menu entry's page afresh (after another section when it is the one shown) and
+    // waits until it is in place and its first requests are answered.
+    function openSection(groupKey, childKey, objectName) {
+        if (main.selectedMenu === childKey)
+            main.selectedMenu = "home"
+        clickChildEntry(groupKey, childKey)
+        test.tryVerify(function () {
+            var page = mainStack.currentItem
+            return page && page.objectName === objectName && !mainStack.busy
+        }, 10000, "waiting for " + objectName)
+        waitIdle()
+        return mainStack.currentItem
+    }
+
     function waitToast(text, timeout) {
         test.tryVerify(function () { return toastText(toast).indexOf(text) >= 0 }, timeout || 10000,
                        "expected the toast \"" + text + "\", showing \"" + toastText(toast) + "\"")
