@@ -101,6 +101,8 @@ TestCase {
 
     function card(page, index) {
         page.grid.positionViewAtIndex(index, GridView.Contain)
+        // Reaching the grid's end asks for the next page, under the loading indicator.
+        driver.waitIdle()
         driver.rendered(page.grid)
         var item = page.grid.itemAtIndex(index)
         verify(item !== null, "no card " + index)
