@@ -131,6 +131,41 @@ E2eDriver {
         return mainStack.currentItem
     }
 
+    // The signed-in manager's wallet on the service: balance and gift balance together.
+    function serviceWallet() {
+        var result = expectOk(service("officeMan/finance/getMyWallet", {}, { token: token.token }), "wallet")
+        return result.wallet.balance + result.wallet.giftBalance
+    }
+
+    // 2390000 as "2,390,000".
+    function grouped(amount) {
+        var digits = String(amount)
+        var text = ""
+        for (var i = 0; i < digits.length; ++i) {
+            if (i > 0 && (digits.length - i) % 3 === 0)
+                text += ","
+            text += digits.charAt(i)
+        }
+        return text
+    }
+
+    // The service's wallet holds `expected`, and the side menu says so.
+    function checkBalance(expected) {
+        test.compare(serviceWallet(), expected)
+        test.tryCompare(part("balanceText"), "text", "موجودی حساب: " + grouped(expected) + " تومان")
+    }
+
+    // A grid's card, scrolled into view; reaching the grid's end asks for the next page under
+    // the loading indicator, which is waited out.
+    function gridItem(grid, index) {
+        grid.positionViewAtIndex(index, GridView.Contain)
+        waitIdle()
+        rendered(grid)
+        var item = grid.itemAtIndex(index)
+        test.verify(item !== null, "no card " + index)
+        return item
+    }
+
     function waitToast(text, timeout) {
         test.tryVerify(function () { return toastText(toast).indexOf(text) >= 0 }, timeout || 10000,
                        "expected the toast \"" + text + "\", showing \"" + toastText(toast) + "\"")

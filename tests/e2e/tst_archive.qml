@@ -58,11 +58,6 @@ TestCase {
                                route)
     }
 
-    function wallet() {
-        var result = ask("finance/getMyWallet")
-        return result.wallet.balance + result.wallet.giftBalance
-    }
-
     function packageOrders() {
         return ask("orders/searchOrders", { page: 1, count: 1000, sortBy: "created_at", sortDirection: -1 }).orders.data
             .filter(function (order) { return order.orderType === "BUY_PACKAGE" })
@@ -74,37 +69,10 @@ TestCase {
             .propertyFilePackages.data
     }
 
-    // 180000 as "180,000".
-    function grouped(amount) {
-        var digits = String(amount)
-        var text = ""
-        for (var i = 0; i < digits.length; ++i) {
-            if (i > 0 && (digits.length - i) % 3 === 0)
-                text += ","
-            text += digits.charAt(i)
-        }
-        return text
-    }
-
-    function checkBalance(expected) {
-        compare(wallet(), expected)
-        tryCompare(driver.part("balanceText"), "text", "موجودی حساب: " + grouped(expected) + " تومان")
-    }
-
     function openShop() {
         var page = driver.openSection("finance", "buy_archive", "archivePage")
         tryVerify(function () { return page.pager.inited && !page.pager.busy }, 10000)
         return page
-    }
-
-    function card(page, index) {
-        page.grid.positionViewAtIndex(index, GridView.Contain)
-        // Reaching the grid's end asks for the next page, under the loading indicator.
-        driver.waitIdle()
-        driver.rendered(page.grid)
-        var item = page.grid.itemAtIndex(index)
-        verify(item !== null, "no card " + index)
-        return item
     }
 
     function indexOfTitle(page, title) {
@@ -119,7 +87,7 @@ TestCase {
     function startBuying(page, title) {
         var index = indexOfTitle(page, title)
         verify(index >= 0, title)
-        mouseClick(findChild(card(page, index), "buyButton"))
+        mouseClick(findChild(driver.gridItem(page.grid, index), "buyButton"))
         driver.waitOpened(page.confirmDialog)
         compare(page.confirmDialog.dialogTitle, "خرید آرشیو")
         // The refusal's own message, shown by the request layer.
@@ -155,9 +123,9 @@ TestCase {
         var typeTitles = { "1": "فروش", "2": "اجاره", "5": "متقاضی خرید", "50": "آپارتمان", "53": "زمین", "55": "مغازه" }
         for (var i = 0; i < packages.length; ++i) {
             var pack = packages[i]
-            var item = card(page, i)
+            var item = driver.gridItem(page.grid, i)
             compare(item.title, pack.title)
-            compare(findChild(item, "priceLine").value, grouped(pack.price) + " تومان")
+            compare(findChild(item, "priceLine").value, driver.grouped(pack.price) + " تومان")
             compare(findChild(item, "countLine").value, String(pack.maxPropertyFilesCount))
             if (pack.daysPast > 0)
                 compare(item.badge, pack.daysPast + " روز گذشته")
@@ -194,7 +162,7 @@ TestCase {
     // Both of the service's questions, answered no and yes; an answer given for one purchase is
     // never sent with the next.
     function test_b_questionsAreAnsweredForEachPurchase() {
-        var balance = wallet()
+        var balance = driver.serviceWallet()
         var orders = packageOrders().length
         var price = servicePackages().filter(function (pack) { return pack.title === applicants })[0].price
         var page = openShop()
@@ -202,13 +170,13 @@ TestCase {
         verify(isLimitQuestion(startBuying(page, applicants)))
         answer(page, false)
         compare(packageOrders().length, orders)
-        checkBalance(balance)
+        driver.checkBalance(balance)
 
         verify(isLimitQuestion(startBuying(page, applicants)))
         answer(page, true)
         driver.waitToast(boughtText)
         balance -= price
-        checkBalance(balance)
+        driver.checkBalance(balance)
         compare(packageOrders().length, orders + 1)
         compare(packageOrders()[0].status, "completed")
         var saved = store.value("user_data", {})
@@ -233,7 +201,7 @@ TestCase {
         answer(page, true)
         driver.waitToast(boughtText)
         balance -= price
-        checkBalance(balance)
+        driver.checkBalance(balance)
         compare(packageOrders().length, orders + 2)
     }
 
@@ -243,12 +211,12 @@ TestCase {
         // The wallet is spent on plans first, through the service.
         var plans = ask("plans/searchPlans", { page: 1, count: 100, status: 1, sortBy: "price", sortDirection: -1,
                                                systemPlan: false }).plans.data
-        while (wallet() >= price) {
-            var left = wallet()
+        while (driver.serviceWallet() >= price) {
+            var left = driver.serviceWallet()
             var affordable = plans.filter(function (plan) { return plan.price <= left })[0]
             ask("plans/buyPlan", { planId: affordable._id, currentPlanId: affordable._id })
         }
-        var balance = wallet()
+        var balance = driver.serviceWallet()
         driver.main.getMyWallet()
         var orders = packageOrders().length
         var page = openShop()
@@ -265,7 +233,7 @@ TestCase {
 
         driver.answerPaymentPage(testSupport.openedUrls[opened], "pay")
         compare(packageOrders()[0].status, "completed")
-        checkBalance(balance)
+        driver.checkBalance(balance)
     }
 
     function envelope(result) {
@@ -289,7 +257,7 @@ TestCase {
         var page = openShop()
         compare(page.archiveModel.count, 1)
         compare(testServer.requests(zonesPath).length, 1, "the zones are asked for once")
-        compare(findChild(card(page, 0), "zonesLine").value, "-")
+        compare(findChild(driver.gridItem(page.grid, 0), "zonesLine").value, "-")
 
         compare(startBuying(page, pack.title), refusal)
         var sent = JSON.parse(testServer.requests(buyPath)[0].body)

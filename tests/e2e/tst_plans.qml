@@ -64,11 +64,6 @@ TestCase {
                                route)
     }
 
-    function wallet() {
-        var result = ask("finance/getMyWallet")
-        return result.wallet.balance + result.wallet.giftBalance
-    }
-
     function office() {
         return ask("office/getMyOffice").office
     }
@@ -80,33 +75,6 @@ TestCase {
 
     function listQuery() {
         return { page: 1, count: 100, condition: true, searchOperator: "and", sortBy: "created_at", sortDirection: -1 }
-    }
-
-    // 2390000 as "2,390,000".
-    function grouped(amount) {
-        var digits = String(amount)
-        var text = ""
-        for (var i = 0; i < digits.length; ++i) {
-            if (i > 0 && (digits.length - i) % 3 === 0)
-                text += ","
-            text += digits.charAt(i)
-        }
-        return text
-    }
-
-    function checkBalance(expected) {
-        compare(wallet(), expected)
-        tryCompare(driver.part("balanceText"), "text", "موجودی حساب: " + grouped(expected) + " تومان")
-    }
-
-    function card(page, index) {
-        page.grid.positionViewAtIndex(index, GridView.Contain)
-        // Reaching the grid's end asks for the next page, under the loading indicator.
-        driver.waitIdle()
-        driver.rendered(page.grid)
-        var item = page.grid.itemAtIndex(index)
-        verify(item !== null, "no card " + index)
-        return item
     }
 
     function buttonText(item) {
@@ -133,7 +101,7 @@ TestCase {
         var index = indexOfTitle(page, title)
         verify(index >= 0, title)
         var opened = testSupport.openedUrls.length
-        mouseClick(findChild(card(page, index), "buyButton"))
+        mouseClick(findChild(driver.gridItem(page.grid, index), "buyButton"))
         return opened
     }
 
@@ -159,7 +127,7 @@ TestCase {
         var start = office()
         compare(start.currentPlanId, gold._id)
         verify(start.currentPlan.expires_in - Date.now() < 3 * day)
-        var balance = wallet()
+        var balance = driver.serviceWallet()
 
         // Two days left: every plan on sale, the office's own one to be renewed with its extras.
         var page = openPlans()
@@ -167,18 +135,18 @@ TestCase {
         verify(!findChild(page, "planNotice").visible)
         compare(page.planModel.count, plans.length)
         for (var i = 0; i < plans.length; ++i) {
-            var item = card(page, i)
+            var item = driver.gridItem(page.grid, i)
             var plan = plans[i]
             compare(item.title, plan.title)
             compare(item.badge, plan.expdays + " روزه")
             compare(item.current, plan._id === gold._id, plan.title)
             if (plan._id === gold._id)
-                compare(buttonText(item), "تمدید پلن (" + grouped(plan.renewPrice + start.currentPlan.extraFee) + " تومان)")
+                compare(buttonText(item), "تمدید پلن (" + driver.grouped(plan.renewPrice + start.currentPlan.extraFee) + " تومان)")
             else
-                compare(buttonText(item), "خرید پلن (" + grouped(plan.price) + " تومان) ")
+                compare(buttonText(item), "خرید پلن (" + driver.grouped(plan.price) + " تومان) ")
             compare(findChild(item, "preDiscount").visible, plan.preDiscountPrice > 0)
         }
-        var diamondCard = card(page, indexOfTitle(page, diamond.title))
+        var diamondCard = driver.gridItem(page.grid, indexOfTitle(page, diamond.title))
         compare(findChild(diamondCard, "sharingLine").value, "دارد")
         var lines = findChild(diamondCard, "lines").children
         var areasLine = null
@@ -192,7 +160,7 @@ TestCase {
         verify(diamond.price > balance)
         var cancelled = paymentPageAfter(buy(page, diamond.title))
         driver.answerPaymentPage(cancelled, "cancel")
-        checkBalance(balance)
+        driver.checkBalance(balance)
         compare(office().currentPlanId, gold._id)
 
         // From the wallet: a month of the cheapest plan, which then runs too long to be renewed.
@@ -200,10 +168,10 @@ TestCase {
         driver.waitToast(boughtText)
         tryCompare(page, "planRunning", true, 10000)
         balance -= bronze.price
-        checkBalance(balance)
+        driver.checkBalance(balance)
         var bought = office()
         compare(bought.currentPlanId, bronze._id)
-        tryCompare(window().userData.office, "currentPlanId", bronze._id)
+        tryCompare(driver.window.userData.office, "currentPlanId", bronze._id)
         compare(plainStoredUser().office.currentPlanId, bronze._id)
         verify(!page.grid.visible, "no plan can be bought or renewed a month before the end")
         verify(findChild(page, "planNotice").visible)
@@ -217,18 +185,18 @@ TestCase {
         var endBefore = office().currentPlan.expires_in
         page = openPlans()
         verify(!page.planRunning)
-        var bronzeCard = card(page, indexOfTitle(page, bronze.title))
+        var bronzeCard = driver.gridItem(page.grid, indexOfTitle(page, bronze.title))
         verify(bronzeCard.current)
-        compare(buttonText(bronzeCard), "تمدید پلن (" + grouped(bronze.renewPrice) + " تومان)")
+        compare(buttonText(bronzeCard), "تمدید پلن (" + driver.grouped(bronze.renewPrice) + " تومان)")
         buy(page, bronze.title)
         driver.waitToast(boughtText)
         tryCompare(page, "planRunning", true, 10000)
         balance -= bronze.renewPrice
-        checkBalance(balance)
+        driver.checkBalance(balance)
         var renewed = office()
         compare(renewed.currentPlanId, bronze._id)
         compare(renewed.currentPlan.expires_in, endBefore + bronze.expdays * day)
-        compare(window().userData.office.currentPlan.expires_in, renewed.currentPlan.expires_in)
+        compare(driver.window.userData.office.currentPlan.expires_in, renewed.currentPlan.expires_in)
         driver.closeToast()
 
         // More than the wallet holds, paid on the payment page: the page shows the new plan once
@@ -239,21 +207,17 @@ TestCase {
         var paid = paymentPageAfter(buy(page, gold.title))
         verify(paid !== cancelled)
         driver.answerPaymentPage(paid, "pay")
-        checkBalance(balance)
+        driver.checkBalance(balance)
         compare(office().currentPlanId, gold._id)
         page = openPlans()
         verify(page.planRunning, "the paid plan runs for half a year")
-        compare(window().userData.office.currentPlanId, gold._id)
+        compare(driver.window.userData.office.currentPlanId, gold._id)
         compare(plainStoredUser().office.currentPlanId, gold._id)
 
         // Everything bought is on the service's books: two on the payment page, two from the wallet.
         var orders = ask("orders/searchOrders", listQuery()).orders.data.slice(0, 4)
         compare(orders.map(function (order) { return order.orderType + ":" + order.status }),
                 ["BUY_PLAN:completed", "RENEW_PLAN:completed", "BUY_PLAN:completed", "BUY_PLAN:canceled"])
-    }
-
-    function window() {
-        return driver.window
     }
 
     // Every order and transaction the service lists, in its order, with the texts of its codes.
@@ -264,7 +228,7 @@ TestCase {
                               refunded: "مسترد شده" }
         var statusTexts = ["پرداخت نشده", "تکمیل شده", "لغو شده", "مسترد شده"]
         var gateways = { WALLET: "کسر از کیف پول", GIFTCODE: "کد تخفیف", OFFLINE: "شارژ توسط پشتیبان" }
-        var money = function (amount) { return grouped(amount) + " تومان" }
+        var money = function (amount) { return driver.grouped(amount) + " تومان" }
         var dash = function (value) { return value === null || value === undefined || value === "" ? "-" : String(value) }
 
         var orders = ask("orders/searchOrders", listQuery()).orders.data
@@ -423,13 +387,13 @@ TestCase {
         verify(!page.planRunning)
         compare(page.planModel.count, plans.length)
         for (var i = 0; i < plans.length; ++i) {
-            verify(!card(page, i).current)
-            compare(buttonText(card(page, i)), "خرید پلن (" + grouped(plans[i].price) + " تومان) ")
+            verify(!driver.gridItem(page.grid, i).current)
+            compare(buttonText(driver.gridItem(page.grid, i)), "خرید پلن (" + driver.grouped(plans[i].price) + " تومان) ")
         }
 
         // The service's own office again.
         testSupport.redirectService(testService.origin)
         openPlans()
-        compare(window().userData.office.currentPlanId, real.currentPlanId)
+        compare(driver.window.userData.office.currentPlanId, real.currentPlanId)
     }
 }
