@@ -130,9 +130,10 @@ public:
     Lease acquire();
     bool isEmpty();
 
-    // The wide indexes of the listing searches and the triggers that raise the generation of
-    // what they read. A bulk load suspends them and resumes them afterwards, which is much faster
-    // than keeping them up to date row by row; resuming raises the generation once.
+    // The wide indexes of the listing searches, the text index and the triggers that keep it and
+    // the generation of what searches read. A bulk load suspends them and resumes them afterwards,
+    // which is much faster than keeping them up to date row by row; resuming refills the text
+    // index and raises the generation once.
     static void suspendSearchUpkeep(Connection &connection);
     static void resumeSearchUpkeep(Connection &connection);
 
