@@ -49,6 +49,9 @@ public:
             },
             [this](const char *data, std::size_t length) {
                 if (m_inFile) {
+                    // Sent in chunks, a body has no declared length for the server to refuse.
+                    if (m_size + length > ApiRouter::kBodyLimit)
+                        return false;
                     if (m_head.size() < 16)
                         m_head.append(data, std::min<std::size_t>(length, 16 - m_head.size()));
                     m_out->write(data, static_cast<std::streamsize>(length));
@@ -150,11 +153,17 @@ void upload(ServiceContext &context, const httplib::Request &request, httplib::R
     } catch (const ApiError &error) {
         // Read what the sender still sends, so that it receives the answer instead of a reset.
         if (!bodyRead) {
-            if (request.is_multipart_form_data())
-                reader([](const httplib::MultipartFormData &) { return true; },
-                       [](const char *, std::size_t) { return true; });
-            else
-                reader([](const char *, std::size_t) { return true; });
+            std::size_t skipped = 0;
+            auto skip = [&skipped](const char *, std::size_t length) {
+                skipped += length;
+                return skipped <= ApiRouter::kBodyLimit;
+            };
+            const bool skippedAll =
+                request.is_multipart_form_data()
+                    ? reader([](const httplib::MultipartFormData &) { return true; }, skip)
+                    : reader(skip);
+            if (!skippedAll)
+                response.set_header("Connection", "close");
         }
         // The client reads an upload's body only on a 2xx status, so refusals travel with 200.
         ApiRouter::reply(response, error.status == 413 ? 413 : 200, Envelope::failure(error));

@@ -15,6 +15,11 @@ struct ServiceOptions {
     std::int64_t largeCount = 0;
     std::string fixedCode;
     std::int64_t tokenLifetimeSeconds = 3600;
+    // Sign-in codes for one mobile number: at least this long apart and at most this many an
+    // hour (0 = no limit). A fixed code is no secret and nothing is sent, so unless the command
+    // line names limits, a fixed code comes without them.
+    std::int64_t codeIntervalSeconds = 60;
+    std::int64_t codesPerHour = 5;
     std::string certFile = NORVELA_DEVSERVER_CERT;
     std::string keyFile = NORVELA_DEVSERVER_KEY;
 
