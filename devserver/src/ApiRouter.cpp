@@ -52,8 +52,10 @@ int ApiRouter::readBody(const httplib::Request &request, httplib::Response &resp
     auto keep = [&](const char *data, std::size_t length) {
         seen += length;
         if (seen > limit) {
+            // What a sender still sends after the limit is read and dropped (within reason), so
+            // that it can read the refusal instead of having its connection reset.
             tooLong = true;
-            return false;
+            return seen <= 2 * limit;
         }
         body.append(data, length);
         return true;
@@ -62,10 +64,10 @@ int ApiRouter::readBody(const httplib::Request &request, httplib::Response &resp
     const bool read = request.is_multipart_form_data()
                           ? reader([](const httplib::MultipartFormData &) { return true; }, keep)
                           : reader(keep);
-    if (read)
-        return 0;
     // The library itself refuses (413) a declared length over the server's limit.
-    return tooLong || response.status == 413 ? 413 : 400;
+    if (tooLong || (!read && response.status == 413))
+        return 413;
+    return read ? 0 : 400;
 }
 
 void ApiRouter::reply(httplib::Response &response, int status, const nlohmann::json &body) {
