@@ -156,10 +156,11 @@ CREATE VIRTUAL TABLE IF NOT EXISTS listing_text USING fts5(
 // listings and the bookmarks) on every change, so that a kept total is never answered stale.
 const char *const kSearchUpkeep = R"SQL(
 CREATE INDEX IF NOT EXISTS files_by_date_v2 ON property_files(
-    office_id, file_date_ms DESC, created_at DESC, id, status, system_file, deal_type, just_owner_access,
-    created_by, deal_status);
+    office_id, file_date_ms DESC, created_at DESC, id, status, system_file, deal_type, property_type,
+    just_owner_access, created_by, deal_status);
 CREATE INDEX IF NOT EXISTS files_by_creation_v2 ON property_files(
-    office_id, created_at DESC, id, status, system_file, deal_type, just_owner_access, created_by, deal_status);
+    office_id, created_at DESC, id, status, system_file, deal_type, property_type, just_owner_access, created_by,
+    deal_status);
 -- Lists of one deal (and property) type sorted by an attribute: the candidates and their sort
 -- keys come from the index alone, and only the page's own listings are read.
 CREATE INDEX IF NOT EXISTS files_by_type ON property_files(
@@ -420,6 +421,11 @@ void Transaction::commit() {
 
 Database::Database(const std::string &path)
     : m_path(path) {
+    // SQLite counts every allocation under one process-wide lock unless told not to; searches
+    // running side by side (sorts, text look-ups) then wait for each other on it. Only possible
+    // before SQLite is first used, which is here.
+    static const int unlocked = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
+    (void)unlocked;
     auto connection = open();
     createSchema(*connection);
     release(std::move(connection));

@@ -86,6 +86,12 @@ DevServer::DevServer(ServiceOptions options)
     // Nothing the service sends (uploaded images least of all) is to be taken for another type.
     m_server->set_default_headers({{"X-Content-Type-Options", "nosniff"}});
 
+    // Only one service per port: the library's default lets a second one bind the same port too,
+    // and connections are then shared out between two databases.
+    m_server->set_socket_options([](socket_t socket) {
+        const int on = 1;
+        setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+    });
     m_server->set_payload_max_length(ApiRouter::kBodyLimit);
     m_server->set_tcp_nodelay(true);
     m_server->set_read_timeout(kReadTimeoutSeconds, 0);

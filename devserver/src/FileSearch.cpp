@@ -24,9 +24,10 @@ constexpr std::size_t kMaxCriteria = 100;
 // anyone types into a search bar, are looked for in the stored texts themselves.
 constexpr std::size_t kMinIndexedText = 3;
 constexpr std::size_t kMaxIndexedText = 64;
-// Up to this many text matches a page is found by looking the matches up and sorting them; more
-// matches are met sooner by walking the listings in the page's order.
-constexpr std::int64_t kLookUpTextMatches = 300;
+// Up to this many matches a page is found from the narrowest index (the text index's matches, or
+// the listings of one type) and sorted; more matches are met sooner by walking the listings in the
+// page's order.
+constexpr std::int64_t kWalkInOrderFrom = 300;
 
 // A text as one phrase of the text index's query language.
 std::string phrase(const std::string &text) {
@@ -160,10 +161,14 @@ void FileSearch::criteria(const Params &params) {
         add("f.status = ?", {*status});
     else if (!lookup)
         add("f.status <> -2");
-    if (auto dealType = params.optInteger("dealType"); dealType && *dealType > 0)
+    if (auto dealType = params.optInteger("dealType"); dealType && *dealType > 0) {
+        m_narrowing.push_back(m_conditions.size());
         add("f.deal_type = ?", {*dealType});
-    if (auto propertyType = params.optInteger("propertyType"); propertyType && *propertyType > 0)
+    }
+    if (auto propertyType = params.optInteger("propertyType"); propertyType && *propertyType > 0) {
+        m_narrowing.push_back(m_conditions.size());
         add("f.property_type = ?", {*propertyType});
+    }
     if (params.has("areaId"))
         add("f.area_id = ?", {params.text("areaId")});
     if (params.has("dealStatus")) {
@@ -330,7 +335,7 @@ void FileSearch::textSearch(const std::vector<TextTerm> &terms, bool any) {
         bool ownerOnly = false;
         for (const auto &term : terms)
             ownerOnly = ownerOnly || term.ownerOnly;
-        m_textLookup = m_conditions.size();
+        m_narrowing.push_back(m_conditions.size());
         if (!m_reachesOtherOffices || !ownerOnly) {
             add(lookup, {query(false)});
             return;
@@ -377,8 +382,11 @@ std::string FileSearch::order(const Params &params) {
         throw ApiError::invalidValue("sortDirection");
     const std::string dir = direction == 1 ? " ASC" : " DESC";
     const auto column = columns().find(sortBy);
-    if (column != columns().end())
+    if (column != columns().end()) {
+        // The two wide indexes hold the listings in these orders (either direction).
+        m_orderIndexed = column->second == "f.file_date_ms" || column->second == "f.created_at";
         return " ORDER BY " + column->second + dir + ", f.created_at DESC, f.id";
+    }
     const std::string attribute = sortBy.rfind("attrs.", 0) == 0 ? sortBy.substr(6) : sortBy;
     const std::string path = attrPath(attribute);
     const std::string stored = SearchColumns::numeric(attribute);
@@ -440,15 +448,15 @@ nlohmann::json FileSearch::run(const Params &params) {
     auto whereClause = [this](bool walkInOrder) {
         std::string where;
         for (std::size_t i = 0; i < m_conditions.size(); ++i) {
-            // "+" keeps the planner from starting at the text index's matches.
-            where += (i ? " AND " : " WHERE ") + std::string(walkInOrder && i == m_textLookup ? "+" : "") +
+            // "+" keeps the planner from starting at the narrowing condition's index.
+            const bool narrowing = std::find(m_narrowing.begin(), m_narrowing.end(), i) != m_narrowing.end();
+            where += (i ? " AND " : " WHERE ") + std::string(walkInOrder && narrowing ? "+" : "") +
                      m_conditions[i];
         }
         return where;
     };
     const std::int64_t matches = countMatches(whereClause(false));
-    const std::string where = whereClause(matches > kLookUpTextMatches);
-
+    const std::string where = whereClause(matches > kWalkInOrderFrom && m_orderIndexed);
     nlohmann::json data = nlohmann::json::array();
     std::vector<std::string> ids;
     const std::int64_t offset = (page - 1) * count;

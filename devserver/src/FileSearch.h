@@ -47,6 +47,8 @@ private:
     std::vector<SqlValue> m_orderValues;
     // Whether other offices' (pool) listings are among those searched.
     bool m_reachesOtherOffices = false;
-    // Which of m_conditions looks texts up in the text index, if any.
-    std::size_t m_textLookup = static_cast<std::size_t>(-1);
+    // Which of m_conditions narrow the search down through an index of their own (the text
+    // index, the type index), and whether the page's order is one the wide indexes hold.
+    std::vector<std::size_t> m_narrowing;
+    bool m_orderIndexed = false;
 };
