@@ -86,7 +86,8 @@ CREATE TABLE IF NOT EXISTS property_files(
     t_district TEXT,
     t_fileDetail TEXT,
     t_disc TEXT,
-    flags TEXT);
+    flags TEXT,
+    e_parking_lot TEXT);
 CREATE UNIQUE INDEX IF NOT EXISTS files_tracking ON property_files(office_id, tracking_id);
 -- Earlier, narrower indexes of the listing searches (see kSearchUpkeep).
 DROP INDEX IF EXISTS files_office_date;
@@ -94,6 +95,7 @@ DROP INDEX IF EXISTS files_office_created;
 DROP INDEX IF EXISTS files_office;
 DROP INDEX IF EXISTS files_by_date;
 DROP INDEX IF EXISTS files_by_creation;
+DROP INDEX IF EXISTS files_by_option;
 CREATE INDEX IF NOT EXISTS files_shared ON property_files(shared) WHERE shared = 1;
 CREATE INDEX IF NOT EXISTS files_source ON property_files(office_id, source_id);
 CREATE TABLE IF NOT EXISTS bookmarks(
@@ -167,7 +169,8 @@ CREATE INDEX IF NOT EXISTS files_by_type ON property_files(
     office_id, deal_type, property_type, status, system_file, just_owner_access, created_by, n_price, n_rent,
     n_mortgage, n_home, n_area, n_room, n_price_meter, n_floorspace, file_date_ms, created_at, id);
 -- Option filters within a type: only the listings that have the options are read.
-CREATE INDEX IF NOT EXISTS files_by_option ON property_files(office_id, deal_type, property_type, status, flags);
+CREATE INDEX IF NOT EXISTS files_by_option_v2 ON property_files(
+    office_id, deal_type, property_type, status, flags, e_parking_lot);
 CREATE TRIGGER IF NOT EXISTS listing_added AFTER INSERT ON property_files
     BEGIN UPDATE listing_generation SET value = value + 1 WHERE id = 1; END;
 CREATE TRIGGER IF NOT EXISTS listing_changed AFTER UPDATE ON property_files
@@ -211,15 +214,58 @@ Statement::Statement(sqlite3 *db, const std::string &sql)
         throw sqlError(db, "prepare failed (" + sql.substr(0, 80) + ")");
 }
 
+Statement::Statement(sqlite3_stmt *prepared, StatementCache *cache, std::string sql)
+    : m_db(sqlite3_db_handle(prepared))
+    , m_stmt(prepared)
+    , m_cache(cache)
+    , m_sql(std::move(sql)) {}
+
 Statement::~Statement() {
-    if (m_stmt)
+    if (!m_stmt)
+        return;
+    if (m_cache)
+        m_cache->giveBack(std::move(m_sql), m_stmt);
+    else
         sqlite3_finalize(m_stmt);
 }
 
 Statement::Statement(Statement &&other) noexcept
     : m_db(other.m_db)
-    , m_stmt(other.m_stmt) {
+    , m_stmt(other.m_stmt)
+    , m_cache(other.m_cache)
+    , m_sql(std::move(other.m_sql)) {
     other.m_stmt = nullptr;
+}
+
+StatementCache::~StatementCache() {
+    for (auto &kept : m_kept)
+        sqlite3_finalize(kept.second);
+}
+
+Statement StatementCache::take(const std::string &sql) {
+    for (auto it = m_kept.rbegin(); it != m_kept.rend(); ++it) {
+        if (it->first == sql) {
+            sqlite3_stmt *statement = it->second;
+            m_kept.erase(std::next(it).base());
+            return Statement(statement, this, sql);
+        }
+    }
+    sqlite3_stmt *statement = nullptr;
+    if (sqlite3_prepare_v3(m_db, sql.c_str(), static_cast<int>(sql.size()), SQLITE_PREPARE_PERSISTENT,
+                           &statement, nullptr) != SQLITE_OK)
+        throw sqlError(m_db, "prepare failed (" + sql.substr(0, 80) + ")");
+    return Statement(statement, this, sql);
+}
+
+void StatementCache::giveBack(std::string sql, sqlite3_stmt *statement) {
+    // A statement kept for later holds no read transaction open and no values bound.
+    sqlite3_reset(statement);
+    sqlite3_clear_bindings(statement);
+    if (m_kept.size() >= kCapacity) {
+        sqlite3_finalize(m_kept.front().second);
+        m_kept.erase(m_kept.begin());
+    }
+    m_kept.emplace_back(std::move(sql), statement);
 }
 
 Statement &Statement::bind(int index, std::int64_t value) {
@@ -350,6 +396,7 @@ Connection::Connection(const std::string &path, ListingCounts *counts)
         throw error;
     }
     sqlite3_busy_timeout(m_db, 15000);
+    m_statements = std::make_unique<StatementCache>(m_db);
     // Searches scan many listings: map the file and keep a fair share of it cached per connection;
     // the sorts of a search page stay in memory instead of temporary files.
     exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=OFF; "
@@ -365,6 +412,7 @@ bool Connection::readsCommittedData() const {
 }
 
 Connection::~Connection() {
+    m_statements.reset();
     if (m_db)
         sqlite3_close(m_db);
 }
@@ -447,7 +495,7 @@ void Database::createSchema(Connection &connection) {
                    "SELECT COUNT(*) FROM pragma_table_xinfo('property_files') WHERE name = ?",
                    {std::string(column)}) == 0;
     };
-    if (hasListings && (lacks("n_price") || lacks("flags"))) {
+    if (hasListings && (lacks("n_price") || lacks("flags") || lacks("e_parking_lot"))) {
         if (lacks("n_price")) {
             for (const char *column : {"n_price", "n_mortgage", "n_rent", "n_home", "n_area", "n_room",
                                        "n_price_meter", "n_floorspace"})
@@ -458,6 +506,8 @@ void Database::createSchema(Connection &connection) {
         }
         if (lacks("flags"))
             connection.exec("ALTER TABLE property_files ADD COLUMN flags TEXT");
+        if (lacks("e_parking_lot"))
+            connection.exec("ALTER TABLE property_files ADD COLUMN e_parking_lot TEXT");
         SearchColumns::backfill(connection);
     }
     const bool textIndexExisted =
@@ -478,7 +528,7 @@ void Database::suspendSearchUpkeep(Connection &connection) {
                     "DROP TRIGGER IF EXISTS listing_added; DROP TRIGGER IF EXISTS listing_changed; "
                     "DROP TRIGGER IF EXISTS listing_removed; DROP TRIGGER IF EXISTS bookmark_added; "
                     "DROP TRIGGER IF EXISTS bookmark_removed; DROP INDEX IF EXISTS files_by_type; "
-                    "DROP INDEX IF EXISTS files_by_option; "
+                    "DROP INDEX IF EXISTS files_by_option_v2; "
                     "DROP TRIGGER IF EXISTS listing_text_added; DROP TRIGGER IF EXISTS listing_text_removed; "
                     "DROP TRIGGER IF EXISTS listing_text_changed; "
                     "INSERT OR REPLACE INTO meta(key, value) VALUES ('listing_text', 'stale');");

@@ -286,9 +286,17 @@ void FileSearch::attrs(const Params &params) {
             continue;
         throw ApiError::invalidValue("attrs." + key);
     }
-    for (const auto &equality : equalities)
-        addReadable(equality.first, "CAST(json_extract(f.attrs, ?) AS TEXT) = ?",
-                    {attrPath(equality.first), equality.second});
+    for (const auto &equality : equalities) {
+        const std::string column = SearchColumns::equality(equality.first);
+        if (column.empty())
+            addReadable(equality.first, "CAST(json_extract(f.attrs, ?) AS TEXT) = ?",
+                        {attrPath(equality.first), equality.second});
+        else
+            addReadable(equality.first,
+                        "(" + column + " = ? OR (" + column +
+                            " IS NULL AND CAST(json_extract(f.attrs, ?) AS TEXT) = ?))",
+                        {equality.second, attrPath(equality.first), equality.second});
+    }
     if (!terms.empty())
         textSearch(terms, any);
 }

@@ -12,11 +12,11 @@
 // ("|asansor|parking|"), so that option filters are answered from an index.
 namespace SearchColumns {
 
-// "n_price, …, t_disc, flags"
+// "n_price, …, t_disc, flags, e_parking_lot"
 const std::string &names();
 // "?, ?, …" (one per column)
 const std::string &placeholders();
-// "n_price = ?, …, flags = ?"
+// "n_price = ?, …, e_parking_lot = ?"
 const std::string &assignments();
 int count();
 // Binds the columns' values from `attrs`, starting at parameter `first`.
@@ -27,6 +27,8 @@ std::string numeric(const std::string &key);
 std::string text(const std::string &key);
 // What `flags` holds when the option `key` (a valid attribute name) is set.
 std::string flag(const std::string &key);
+// The column holding an attribute the lists match by equal value (the parking count), or empty.
+std::string equality(const std::string &key);
 // Fills the columns of every listing from its attributes (for databases made before they existed).
 void backfill(Connection &connection);
 
