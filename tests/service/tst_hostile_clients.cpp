@@ -418,6 +418,11 @@ void TestHostileClients::transportAndSearchLimits() {
     QVERIFY(!RawTls(m_server->port(), "AES128-GCM-SHA256:AES256-SHA256").connected());
     QVERIFY(RawTls(m_server->port(), "ECDHE-RSA-AES128-GCM-SHA256").connected());
 
+    // One service per port: a second one on the same port does not start.
+    DevServerProcess second(devServerProgram(),
+                            {QStringLiteral("--port"), QString::number(m_server->port())});
+    QVERIFY(!second.start(20000));
+
     // Searches wider than any form are refused, not failed.
     nlohmann::json wide = nlohmann::json::object();
     for (int i = 0; i < 3000; ++i)
