@@ -52,7 +52,8 @@ public:
 // Many clients write a request's header and its body in two writes, and their kernel holds the
 // second one back until the first is acknowledged (Nagle). Left alone, the kernel here delays that
 // acknowledgement by up to 40 ms on a connection that is in use, and so every such request waits.
-// Acknowledge at once whenever a record has been read.
+// Acknowledge at once whenever a record has been read. The connection watch hears of it too: the
+// first bytes of a further request start that request's header deadline.
 void recordRead(int writing, int, int contentType, const void *, size_t, SSL *ssl, void *watch) {
     if (writing || contentType != SSL3_RT_HEADER)
         return;
