@@ -26,8 +26,8 @@ std::string ServiceOptions::defaultDataDir() {
 
 std::string ServiceOptions::usage() {
     return "usage: norvela-devserver [--data DIR] [--port N] [--seed demo | --seed large:N]\n"
-           "                         [--fixed-code NNNN] [--token-lifetime SECONDS]\n"
-           "                         [--plan-days-left N]\n"
+           "                         [--fixed-code NNNN] [--code-limits SECONDS:PER_HOUR | off]\n"
+           "                         [--token-lifetime SECONDS] [--plan-days-left N]\n"
            "                         [--cert FILE] [--key FILE]\n";
 }
 
@@ -35,6 +35,7 @@ std::optional<ServiceOptions> ServiceOptions::parse(const std::vector<std::strin
                                                     std::string &error) {
     ServiceOptions options;
     options.dataDir = defaultDataDir();
+    bool codeLimitsGiven = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string &name = arguments[i];
         if (name == "--help" || name == "-h") {
@@ -70,6 +71,20 @@ std::optional<ServiceOptions> ServiceOptions::parse(const std::vector<std::strin
                 return std::nullopt;
             }
             options.fixedCode = value;
+        } else if (name == "--code-limits") {
+            const std::size_t colon = value.find(':');
+            if (value == "off") {
+                options.codeIntervalSeconds = 0;
+                options.codesPerHour = 0;
+            } else if (colon != std::string::npos && allDigits(value.substr(0, colon)) &&
+                       allDigits(value.substr(colon + 1))) {
+                options.codeIntervalSeconds = std::stoll(value.substr(0, colon));
+                options.codesPerHour = std::stoll(value.substr(colon + 1));
+            } else {
+                error = "bad code limits (SECONDS:PER_HOUR or off): " + value;
+                return std::nullopt;
+            }
+            codeLimitsGiven = true;
         } else if (name == "--token-lifetime") {
             if (!allDigits(value) || std::stoll(value) < 1) {
                 error = "bad token lifetime: " + value;
@@ -90,6 +105,10 @@ std::optional<ServiceOptions> ServiceOptions::parse(const std::vector<std::strin
             error = "unknown option " + name;
             return std::nullopt;
         }
+    }
+    if (!codeLimitsGiven && !options.fixedCode.empty()) {
+        options.codeIntervalSeconds = 0;
+        options.codesPerHour = 0;
     }
     return options;
 }

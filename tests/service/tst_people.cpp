@@ -185,7 +185,8 @@ void TestPeople::contactsAndNotes() {
             .ok());
     JCOMPARE(m_client->postJson("notes/searchMyNotes", list).result()["notes"]["data"][0]["body"], "ساعت ۶");
     QVERIFY(m_client->postJson("notes/deleteMyNotes", {{"noteIds", {noteId}}, {"logical", true}}).ok());
-    for (const auto &note : m_client->postJson("notes/searchMyNotes", list).result()["notes"]["data"])
+    const auto remaining = m_client->postJson("notes/searchMyNotes", list);
+    for (const auto &note : remaining.result()["notes"]["data"])
         QVERIFY(note["_id"] != noteId);
     // Past the end: an empty page.
     QVERIFY(m_client->postJson("notes/searchMyNotes", {{"page", 50}, {"count", 100}, {"status", 1}})
