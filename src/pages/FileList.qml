@@ -33,6 +33,8 @@ Item {
     property bool bookmarkOnly: false
     property bool reminder: false
     property bool strSearch: false
+    // A page is on its way.
+    readonly property alias loading: pager.busy
 
     readonly property bool isManager: userData.systemRole === "officeMan"
     readonly property string choosePrompt: "انتخاب کنید"
@@ -323,7 +325,6 @@ Item {
             propertyType: propertyType
         })
         page.filterClosed.connect(function (result) {
-            strSearch = false
             filters = FileFilters.withoutBlanks(result)
         })
     }
@@ -974,6 +975,8 @@ Item {
         dialogWidth: fileListPage.width * 0.4
         listDelegate: manageRow
         items: manageModel
+        // Tall enough for every entry: a row out of sight could not be chosen.
+        dialogHeight: manageModel.count * 40 + 110
     }
 
     QtObject {
@@ -995,6 +998,8 @@ Item {
         dialogWidth: fileListPage.width * 0.4
         listDelegate: dealStatusRow
         items: dealStatusModel
+        // Tall enough for every entry: a row out of sight could not be chosen.
+        dialogHeight: dealStatusModel.count * 40 + 110
     }
 
     ListDialog {
@@ -1005,6 +1010,8 @@ Item {
         dialogWidth: fileListPage.width * 0.4
         listDelegate: reportRow
         items: reportModel
+        // Tall enough for every entry: a row out of sight could not be chosen.
+        dialogHeight: reportModel.count * 40 + 110
     }
 
     MultiLineInputDialog {

@@ -509,8 +509,15 @@ Item {
         objectName: "dateDrawer"
         property string which: "startDate"
 
+        // Opens on the month of the day chosen for this bound before, else on today.
         function pick(bound) {
             which = bound
+            var index = filterPage.findFilter("fileDate")
+            var chosen = index >= 0 ? filterPage.resultFilters[index][bound] : null
+            var day = chosen ? String(chosen.title).split("/").map(Number) : []
+            calendar.currentDate = day.length === 3 && !isNaN(day[0] + day[1] + day[2]) ? day : DateUtility.today()
+            calendar.destroyCells()
+            calendar.createCells()
             open()
         }
 
