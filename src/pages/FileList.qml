@@ -39,8 +39,6 @@ Item {
     readonly property bool isManager: userData.systemRole === "officeMan"
     readonly property string choosePrompt: "انتخاب کنید"
     readonly property string counterText: "نمایش " + fileModel.count + " از " + Utility.putComma(totalFiles) + " فایل"
-    // The full records of the rows shown, by id: the edit page takes the whole record.
-    property var records: ({})
     // Titles of schema fields by id, read once each.
     property var fieldTitles: ({})
     // The file the open dialog acts on.
@@ -256,8 +254,6 @@ Item {
         var ticket = pager.next(reset)
         if (!ticket)
             return
-        if (reset)
-            records = {}
         var params = searchParams()
         params.page = ticket.page
         params.count = ticket.count
@@ -265,9 +261,7 @@ Item {
             var found = result && result.propertyFiles ? result.propertyFiles : {}
             var bookmarks = result ? result.bookmarks : []
             pager.receive(ticket, found.data, found.total, function (file) {
-                var prepared = prepareFile(file, bookmarks)
-                records[prepared._id] = prepared
-                return FileRecord.row(prepared)
+                return FileRecord.row(prepareFile(file, bookmarks))
             })
         }, function () {
             pager.fail(ticket)
@@ -344,18 +338,14 @@ Item {
         return row ? row._id : ""
     }
 
-    // Sets `values` on the row of file `id` (and its kept record); the row may have moved or gone
-    // while the request was on its way. Returns the row's index or -1.
+    // Sets `values` on the row of file `id`; the row may have moved or gone while the request was
+    // on its way. Returns the row's index or -1.
     function changeFile(id, values) {
         var index = indexOfFile(id)
         if (index < 0)
             return -1
-        var record = records[id]
-        for (var key in values) {
+        for (var key in values)
             fileModel.setProperty(index, key, values[key])
-            if (record)
-                record[key] = values[key]
-        }
         return index
     }
 
@@ -364,14 +354,16 @@ Item {
         var index = indexOfFile(id)
         if (index >= 0)
             pager.remove(index)
-        delete records[id]
     }
 
+    // The header and the stamp after a change of status or deal status.
     function restamp(id) {
-        var record = records[id]
-        if (record)
-            changeFile(id, { fileHeader: FileRecord.headerText(record, isShared),
-                             statusImage: FileRecord.statusImage(record) })
+        var index = indexOfFile(id)
+        if (index < 0)
+            return
+        var row = fileModel.get(index)
+        var file = { status: row.status, dealStatus: row.dealStatus, dealType: row.dealType }
+        changeFile(id, { fileHeader: row.ownerText + FileRecord.stateText(file), statusImage: FileRecord.statusImage(file) })
     }
 
     function openFile(index) {
@@ -397,8 +389,15 @@ Item {
             sectionUnavailable("file_edit")
             return
         }
-        var page = mainStack.push(component, { fileItem: records[id] })
-        page.edited.connect(function () { search(true) })
+        // The form gets the file as the service has it now, not as the row was shown; the rows keep
+        // only what they show.
+        Api.sendJsonRequestV2("POST", userData.systemRole + "/propertyFiles/searchMyPropertyFiles", function (result) {
+            var found = result && result.propertyFiles && result.propertyFiles.data ? result.propertyFiles.data : []
+            if (found.length === 0)
+                return
+            var page = mainStack.push(component, { fileItem: prepareFile(found[0], result.bookmarks) })
+            page.edited.connect(function () { search(true) })
+        }, function () {}, { _id: id, page: 1, count: 100, condition: true, searchOperator: "and" })
     }
 
     function onShareClicked(index) {
@@ -445,7 +444,7 @@ Item {
     function shareFile(index) {
         var id = fileIdAt(index)
         Api.sendJsonRequest("POST", userData.systemRole + "/propertyFiles/requestShareMyPropertyFile", function () {
-            changeFile(id, { isFileShared: true, sharingSettings: { shared: true } })
+            changeFile(id, { isFileShared: true })
             toast.show("فایل مورد نظر با موفقیت به فایل های همکاری ارسال شد", toast.durationLong)
         }, function () {}, { propertyFileId: id })
     }
@@ -453,7 +452,7 @@ Item {
     function removeShareFile(index) {
         var id = fileIdAt(index)
         Api.sendJsonRequest("POST", userData.systemRole + "/propertyFiles/deletePropertyFileShareRequest", function () {
-            changeFile(id, { isFileShared: false, sharingSettings: { shared: false } })
+            changeFile(id, { isFileShared: false })
             toast.show("فایل مورد نظر با موفقیت از فایل های همکاری خارج شد", toast.durationLong)
         }, function () {}, { propertyFileId: id })
     }
@@ -575,7 +574,11 @@ Item {
         reportInput.initial()
     }
 
-    Component.onCompleted: getFolders()
+    Component.onCompleted: {
+        // The schema tables complete after this page may: make sure the schema is there first.
+        fieldTable.init()
+        getFolders()
+    }
 
     ListPager {
         id: pager

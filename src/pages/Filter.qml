@@ -166,6 +166,8 @@ Item {
     }
 
     Component.onCompleted: {
+        // The schema tables complete after this page may: make sure the schema is there first.
+        cardTable.init()
         init()
         getZones()
     }

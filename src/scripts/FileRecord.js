@@ -40,20 +40,25 @@ function dealStatusWord(dealStatus) {
     return "کنسل شده"
 }
 
-// Who owns the file (the office in the cooperation list, the service for its own pool files, else
-// the user who registered it), then its status and deal status.
-function headerText(file, isShared) {
-    var text = ""
+// Who owns the file: the office in the cooperation list, the service for its own pool files, else
+// the user who registered it; with the separator that follows it, or empty.
+function ownerText(file, isShared) {
     if (isShared)
-        text = (file.office && file.office.title ? file.office.title : "") + " / "
-    else if (file.systemFile)
-        text = systemName + " / "
-    else if (file.creator)
-        text = (file.creator.fname || "") + " " + (file.creator.lname || "") + " / "
-    text += statusWord(file.status)
-    if (given(file, "dealStatus"))
-        text += " / " + dealStatusWord(file.dealStatus)
-    return text
+        return (file.office && file.office.title ? file.office.title : "") + " / "
+    if (file.systemFile)
+        return systemName + " / "
+    if (file.creator)
+        return (file.creator.fname || "") + " " + (file.creator.lname || "") + " / "
+    return ""
+}
+
+// The status and the deal status, in words.
+function stateText(file) {
+    return statusWord(file.status) + (given(file, "dealStatus") ? " / " + dealStatusWord(file.dealStatus) : "")
+}
+
+function headerText(file, isShared) {
+    return ownerText(file, isShared) + stateText(file)
 }
 
 // The stamp over the row's picture; a finished deal outweighs the archive.
@@ -137,7 +142,8 @@ function prepare(file, bookmarks, context) {
     file.detailText = detailText(file)
     file.zoneText = zoneText(file, context.isShared)
     file.mainImage = file.images && file.images.length > 0 ? String(file.images[0]) : "-"
-    file.fileHeader = headerText(file, context.isShared)
+    file.ownerText = ownerText(file, context.isShared)
+    file.fileHeader = file.ownerText + stateText(file)
     file.statusImage = statusImage(file)
     if (given(file, "fileDate"))
         file.fileDate = String(file.fileDate)
@@ -166,6 +172,7 @@ function row(file) {
         "filePriceText": file.filePriceText,
         "fileDateText": file.fileDateText,
         "mainImage": file.mainImage,
+        "ownerText": file.ownerText,
         "fileHeader": file.fileHeader,
         "statusImage": file.statusImage
     }

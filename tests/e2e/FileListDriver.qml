@@ -25,9 +25,17 @@ MainPageDriver {
             var current = mainStack.currentItem
             return current && pageName(current) === "FileList" && current.pageInited && !mainStack.busy
         }, 20000, "the file list does not show its first page")
-        waitIdle()
         page = mainStack.currentItem
+        settle()
         return page
+    }
+
+    // Until the list's page of its latest search is in. The loading notice alone does not tell:
+    // it is one for all requests, and goes with the first answer.
+    function settle() {
+        test.tryVerify(function () { return !page.loading }, 15000, "the list's page does not come")
+        waitIdle()
+        test.tryVerify(function () { return !page.loading }, 15000, "the list's page does not come")
     }
 
     function listPart(name) {

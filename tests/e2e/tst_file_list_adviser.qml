@@ -77,7 +77,7 @@ TestCase {
 
         driver.chooseInCombo(driver.listPart("dealCombo"), 2)
         mouseClick(driver.listPart("searchButton"))
-        driver.waitIdle()
+        driver.settle()
         driver.expectShows({ dealType: 2, sortBy: "created_at" }, "her rent files")
     }
 

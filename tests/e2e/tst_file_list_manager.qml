@@ -136,7 +136,7 @@ TestCase {
         compare(driver.shownIds(), before, "choosing never searches by itself")
 
         mouseClick(driver.listPart("searchButton"))
-        driver.waitIdle()
+        driver.settle()
         driver.expectShows({ dealType: 1, propertyType: 50, sortBy: "attrs.price", sortDirection: 1 }, "sale apartments by price")
 
         // Another deal type starts its property and order choice over.
@@ -146,7 +146,7 @@ TestCase {
         compare(driver.listPart("orderCombo").displayText, "انتخاب کنید")
         verify(indexIn(properties, "_id", 53) < 0, "no land for rent")
         mouseClick(driver.listPart("searchButton"))
-        driver.waitIdle()
+        driver.settle()
         driver.expectShows({ dealType: 2, sortBy: "created_at" }, "rent files")
     }
 
@@ -193,7 +193,7 @@ TestCase {
 
         // Closing a chip searches again without it.
         mouseClick(findChild(driver.listPart("filterList").itemAtIndex(0), "closeIcon"))
-        driver.waitIdle()
+        driver.settle()
         delete base.areaId
         compare(driver.chips().length, 3)
         driver.expectShows(base, "state only")
@@ -283,7 +283,7 @@ TestCase {
         ]
         for (var c = 0; c < closings.length; ++c) {
             mouseClick(findChild(driver.listPart("filterList").itemAtIndex(0), "closeIcon"))
-            driver.waitIdle()
+            driver.settle()
             closings[c]()
             driver.expectShows(base, "after closing chip " + c)
         }
@@ -294,7 +294,7 @@ TestCase {
     function openFilter() {
         mouseClick(driver.listPart("addFilterButton"))
         tryVerify(function () { return driver.pageName(driver.mainStack.currentItem) === "Filter" && !driver.mainStack.busy })
-        driver.waitIdle()
+        driver.settle()
         return driver.mainStack.currentItem
     }
 
@@ -314,7 +314,7 @@ TestCase {
         var bar = driver.listPart("searchBar")
         driver.enter(bar.input, "مشهد")
         keyClick(Qt.Key_Return)
-        driver.waitIdle()
+        driver.settle()
         compare(driver.chips(), ["نام مالک : مشهد", "تلفن همراه : مشهد", "آدرس : مشهد", "منطقه یا خیابان اصلی : مشهد",
                                  "جزئیات فایل : مشهد"])
         var keys = ["name_family", "mobile", "address", "district", "fileDetails"]
@@ -326,7 +326,7 @@ TestCase {
         compare(driver.shownIds().length, found.propertyFiles.total)
 
         clearInput(bar.input)
-        driver.waitIdle()
+        driver.settle()
         compare(driver.chips(), [])
         compare(page.strSearch, false)
         driver.expectShows({}, "cleared: the whole list from its first page")
@@ -454,7 +454,7 @@ TestCase {
             driver.listPart("fileList").positionViewAtEnd()
             tryVerify(function () { return model.count > before && !page.loading })
         }
-        driver.waitIdle()
+        driver.settle()
         compare(driver.shownIds(), driver.idsOf(driver.search({ count: 1000 })).slice(0, 40))
 
         // Among the deleted files it comes back.
