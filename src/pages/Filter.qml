@@ -739,6 +739,8 @@ Item {
             width: parent ? parent.width : 0
             columns: perLine
             spacing: 5
+            leftPadding: 10
+            rightPadding: 10
 
             Repeater {
                 model: grid.fields

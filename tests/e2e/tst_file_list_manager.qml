@@ -271,6 +271,18 @@ TestCase {
         base.stringAttrKeys = ["district"]
         driver.expectShows(base, "every kind")
 
+        // Opened again, the page shows every record as it was left.
+        filter = openFilter()
+        compare(findChild(filter, "min_home").text, "80")
+        compare(findChild(filter, "min_room").text, "")
+        compare(findChild(filter, "input_district").text, zone.title.substring(0, 2))
+        verify(findChild(filter, "toggle_asansor").selected && !findChild(filter, "toggle_lobby").selected)
+        compare(findChild(filter, "stepper").value, "2")
+        compare(filter.endDateTitle, "تا تاریخ : " + DateUtility.formatDate(today[0], today[1], today[2], true))
+        compare(findChild(filter, "fileModelCombo").displayText, "فقط فایل های شخصی")
+        mouseClick(findChild(filter, "cancelButton"))
+        driver.waitList()
+
         // Chips close one by one, each time searching with what is left.
         var closings = [
             function () { delete base.dealStatus },
