@@ -76,7 +76,6 @@ QtObject {
     function receive(ticket, rows, replyTotal, convert) {
         if (!isCurrent(ticket))
             return false
-        busy = false
         var fresh = []
         var list = rows || []
         for (var i = 0; i < list.length; ++i) {
@@ -95,6 +94,8 @@ QtObject {
         if (replyTotal !== undefined && replyTotal !== null && !isNaN(number))
             total = number
         inited = true
+        // Last, so whoever watches `busy` finds the rows, `loadMore` and `total` in place.
+        busy = false
         received(fresh.length)
         return true
     }

@@ -313,10 +313,14 @@ TestCase {
 
     function test_h_shortcuts() {
         main.selectedMenu = "home"
+        // The file lists load their first page behind the modal loading notice, which takes the
+        // keys until the page is in.
         keyClick(Qt.Key_F, Qt.ControlModifier)
         compare(main.selectedMenu, "search_files")
+        driver.waitIdle()
         keyClick(Qt.Key_G, Qt.ControlModifier)
         compare(main.selectedMenu, "search_request_files")
+        driver.waitIdle()
         keyClick(Qt.Key_Q, Qt.ControlModifier)
         compare(main.selectedMenu, "add_file")
         keyClick(Qt.Key_W, Qt.ControlModifier)
