@@ -62,6 +62,8 @@ Rectangle {
     property string uploadNotice: ""
     // Set while sections are being made: restoring their values is not an edit.
     property bool building: false
+    // Answers that arrive after the page has gone are dropped (see `whileAlive`).
+    property var life: ({ alive: true })
 
     property alias cardTable: cardTable
     property alias rowTable: rowTable
@@ -81,6 +83,14 @@ Rectangle {
     readonly property string uploadFailedText: "ارسال تصویر با خطا مواجه شد؛ لطفا لحظاتی بعد مجدد تلاش نمایید"
 
     signal edited()
+
+    function whileAlive(callback) {
+        var state = life
+        return function () {
+            if (state.alive)
+                callback.apply(null, arguments)
+        }
+    }
 
     function defaultLocation() {
         return { latitude: 36.29864726275437, longitude: 59.606661774145834 }
@@ -361,9 +371,9 @@ Rectangle {
     // --- end section ---------------------------------------------------------------------------
 
     function getZones() {
-        Api.sendJsonRequest("POST", "areas/searchAreas", function (result) {
+        Api.sendJsonRequest("POST", "areas/searchAreas", whileAlive(function (result) {
             zones = result && result.areas && Array.isArray(result.areas.data) ? result.areas.data : []
-        }, function () {}, { page: 1, count: 100000000, condition: true, status: 1 })
+        }), function () {}, { page: 1, count: 100000000, condition: true, status: 1 })
     }
 
     function chooseZone(item) {
@@ -470,16 +480,18 @@ Rectangle {
         var route = userData.systemRole + "/propertyFiles/"
         requestRunning = true
         if (editing) {
-            Api.sendJsonRequest("POST", route + "updatePropertyFile", updated, requestFailed, params)
+            Api.sendJsonRequest("POST", route + "updatePropertyFile", whileAlive(updated), whileAlive(requestFailed),
+                                params)
         } else if (createdFileId !== "") {
             var fileId = createdFileId
             params.propertyFileId = fileId
-            Api.sendJsonRequest("POST", route + "updatePropertyFile", function () {
+            Api.sendJsonRequest("POST", route + "updatePropertyFile", whileAlive(function () {
                 requestRunning = false
                 addImage(fileId, 0)
-            }, requestFailed, params)
+            }), whileAlive(requestFailed), params)
         } else {
-            Api.sendJsonRequest("POST", route + "createPropertyFile", created, requestFailed, params)
+            Api.sendJsonRequest("POST", route + "createPropertyFile", whileAlive(created), whileAlive(requestFailed),
+                                params)
         }
     }
 
@@ -535,12 +547,12 @@ Rectangle {
             return
         }
         requestRunning = true
-        Api.sendJsonRequest("POST", userData.systemRole + "/propertyFiles/deletePropertyFileImages", function () {
+        Api.sendJsonRequest("POST", userData.systemRole + "/propertyFiles/deletePropertyFileImages", whileAlive(function () {
             requestRunning = false
             // A second save must not ask for them again.
             fileItem.images = fileItem.images.filter(function (name) { return names.indexOf(name) < 0 })
             afterwards()
-        }, requestFailed, { propertyFileId: fileItem._id, propertyImages: names })
+        }), whileAlive(requestFailed), { propertyFileId: fileItem._id, propertyImages: names })
     }
 
     function finishEdit() {
@@ -611,7 +623,7 @@ Rectangle {
             closePage()
             return
         }
-        Api.sendJsonRequestV2("POST", userData.systemRole + "/propertyFiles/searchMyPropertyFiles", function (result) {
+        Api.sendJsonRequestV2("POST", userData.systemRole + "/propertyFiles/searchMyPropertyFiles", whileAlive(function (result) {
             var record = FileForm.findRecord(result && result.propertyFiles ? result.propertyFiles.data : [], id)
             if (!record) {
                 toast.show(notFoundText, toast.durationLong)
@@ -620,7 +632,7 @@ Rectangle {
             }
             fileItem = record
             initFile()
-        }, function () {}, { _id: id, page: 1, count: 100, condition: true, searchOperator: "and" })
+        }), function () {}, { _id: id, page: 1, count: 100, condition: true, searchOperator: "and" })
     }
 
     function initFile() {
@@ -668,10 +680,21 @@ Rectangle {
         else
             addDeal()
     }
-    // Leaving in the middle of the uploads: their notice must not stay behind.
     Component.onDestruction: {
+        life.alive = false
+        // Leaving in the middle of the uploads: their notice must not stay behind.
         if (uploading)
             dialogLoading.dismiss()
+    }
+
+    // An answer the request layer cannot read calls neither callback; the notice it takes down
+    // still ends the request, so that the form does not stay locked.
+    Connections {
+        target: dialogLoading
+
+        function onDismissed() {
+            root.requestRunning = false
+        }
     }
 
     Shortcut {
@@ -758,20 +781,15 @@ Rectangle {
             spacing: 8
 
             Repeater {
-                model: [
-                    { caption: root.dealTitle !== "" ? root.dealTitle : root.dealCaption, shown: true,
-                      done: root.dealDone },
-                    { caption: root.propertyTitle !== "" ? root.propertyTitle : root.propertyCaption,
-                      shown: root.dealDone, done: root.propertyDone },
-                    { caption: "مشخصات عمومی", shown: root.propertyDone, done: root.generalDone },
-                    { caption: "جزئیات ملک", shown: root.generalDone, done: root.detailDone },
-                    { caption: "تکمیل اطلاعات", shown: root.detailDone, done: false }
-                ]
+                model: 5
 
                 delegate: Row {
+                    readonly property bool done: [root.dealDone, root.propertyDone, root.generalDone,
+                                                  root.detailDone, false][index]
+
                     objectName: "marker" + index
                     spacing: 8
-                    visible: modelData.shown
+                    visible: [true, root.dealDone, root.propertyDone, root.generalDone, root.detailDone][index]
 
                     MaterialIcon {
                         anchors.verticalCenter: parent.verticalCenter
@@ -792,7 +810,7 @@ Rectangle {
                         width: markerRow.width + 28
                         height: 34
                         radius: 17
-                        color: modelData.done ? Colors.primary : Colors.appGreen
+                        color: parent.done ? Colors.primary : Colors.appGreen
                         border.width: current ? 2 : 0
                         border.color: Colors.night
 
@@ -804,7 +822,7 @@ Rectangle {
 
                             MaterialIcon {
                                 anchors.verticalCenter: parent.verticalCenter
-                                visible: modelData.done
+                                visible: marker.parent.done
                                 icon: MaterialIcons.check
                                 iconColor: Colors.white
                                 iconSize: Utility.IconSize.medium
@@ -814,7 +832,9 @@ Rectangle {
                                 objectName: "markerText"
                                 anchors.verticalCenter: parent.verticalCenter
                                 topPadding: 0
-                                text: modelData.caption
+                                text: [root.dealTitle !== "" ? root.dealTitle : root.dealCaption,
+                                       root.propertyTitle !== "" ? root.propertyTitle : root.propertyCaption,
+                                       "مشخصات عمومی", "جزئیات ملک", "تکمیل اطلاعات"][index]
                                 textColor: Colors.white
                                 textSize: Utility.TextSize.normal
                                 font.bold: true

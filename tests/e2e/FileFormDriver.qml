@@ -93,8 +93,11 @@ FileDetailDriver {
         return find(marker(page, index), "markerText").text
     }
 
+    // Markers appear as steps are done: their line is laid out again on the next frame.
     function openStep(page, index) {
-        click(find(marker(page, index), "markerButton"))
+        var button = find(marker(page, index), "markerButton")
+        test.waitForRendering(button)
+        click(button)
     }
 
     function chooseZone(page, title) {
