@@ -10,7 +10,11 @@ FileDetailDriver {
 
     // The add page of a family (-1 property files, -2 applicant files), opened from the menu.
     function openAdd(initial) {
-        clickChildEntry(initial === -1 ? "files" : "request_files", initial === -1 ? "add_file" : "add_request_file")
+        var key = initial === -1 ? "add_file" : "add_request_file"
+        // The menu opens a section only when the choice changes.
+        if (main.selectedMenu === key)
+            main.selectedMenu = ""
+        clickChildEntry(initial === -1 ? "files" : "request_files", key)
         test.tryVerify(function () {
             return pageName(mainStack.currentItem) === "FileAdd" && !mainStack.busy
         }, 10000, "the add page does not open")
@@ -29,6 +33,15 @@ FileDetailDriver {
                 mainStack.clear()
         }
         test.tryCompare(mainStack, "busy", false)
+    }
+
+    // Whether the window's busy notice is up.
+    function loadingShown() {
+        for (var i = 0; i < window.contentData.length; ++i) {
+            if (window.contentData[i].objectName === "dialogLoading")
+                return window.contentData[i].visible
+        }
+        return false
     }
 
     function find(page, name) {
@@ -160,6 +173,17 @@ FileDetailDriver {
             urls.push(pathUtility.localPathToUrl(paths[i]))
         page.imageDialog.dialog.files = urls
         page.imageDialog.accepted()
+    }
+
+    // The picture tiles of the end section, in the order of the pictures.
+    function tiles(page) {
+        var gallery = find(page, "gallery")
+        var found = []
+        for (var i = 0; i < gallery.children.length; ++i) {
+            if (gallery.children[i].canDelete !== undefined)
+                found.push(gallery.children[i])
+        }
+        return found
     }
 
     function register(page) {
