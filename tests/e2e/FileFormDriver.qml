@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import QtQuick.LocalStorage 2.15
 import AppUtility 1.0
 
 // Works the listing form (FileAdd, FileEdit) the way agency staff do: options, inputs, the step
@@ -21,6 +22,17 @@ FileDetailDriver {
         var page = mainStack.currentItem
         test.compare(page.initial, initial)
         test.tryVerify(function () { return page.zones.length > 0 }, 10000, "no zones")
+        waitIdle()
+        return page
+    }
+
+    // The edit page just opened, once its file has come and the stack has stopped moving.
+    function editPage() {
+        test.tryVerify(function () {
+            return pageName(mainStack.currentItem) === "FileEdit" && !mainStack.busy
+        }, 10000, "the edit page does not open")
+        var page = mainStack.currentItem
+        test.tryCompare(page, "step", "end", 10000)
         waitIdle()
         return page
     }
@@ -208,6 +220,21 @@ FileDetailDriver {
         var found = files(token, { _id: id, page: 1, count: 10, condition: true })
         test.compare(found.length, 1, "file " + id)
         return found[0]
+    }
+
+    // The attribute keys a deal/property pair's form holds, read from the schema: its fields, its
+    // parking stepper and the description.
+    function formKeys(dealType, propertyType) {
+        var keys = ["parking_lot", "fileDetail"]
+        var db = LocalStorage.openDatabaseSync("Filing_Db", "1.0", "Filing", 1000000)
+        db.readTransaction(function (tx) {
+            var rows = tx.executeSql("SELECT DISTINCT Field.FIELD_NAME AS name FROM Relations JOIN Field "
+                                     + "ON Field._id = Relations.FIELD_ID WHERE DEAL_TYPE = ? AND PROPERTY_TYPE = ?",
+                                     [dealType, propertyType]).rows
+            for (var i = 0; i < rows.length; ++i)
+                keys.push(rows.item(i).name)
+        })
+        return keys
     }
 
     // Files whose owner's name holds `name`.
