@@ -6,7 +6,8 @@ import AppUtility 1.0
 // A picture upload that fails after the file was created: the chain stops with the notice down
 // and the reason shown, the form keeps everything, and pressing "ثبت اطلاعات" again sends the
 // remaining pictures to the same file instead of creating another one. Refused by the stand-in
-// service, and answered with an error page by the in-process server.
+// service, and answered with an error page by the in-process server. While a file is on its way
+// a second press sends nothing.
 TestCase {
     id: testCase
 
@@ -96,8 +97,9 @@ TestCase {
                                    driver.makeImage(testHomePath + "/b.png", "plum")])
         testServer.clearRoutes()
         testServer.clearRequests()
+        // Slow enough for a second press while the file is on its way.
         testServer.addRoute(filesRoute + "createPropertyFile", 200, "application/json",
-                            JSON.stringify({ ok: true, result: { propertyFile: { _id: "created-1" } } }))
+                            JSON.stringify({ ok: true, result: { propertyFile: { _id: "created-1" } } }), 1500)
         testServer.addRoute(filesRoute + "updatePropertyFile", 200, "application/json",
                             JSON.stringify({ ok: true, result: {} }))
         testServer.addRoute(filesRoute + "addPropertyFileImage", 500, "text/html",
@@ -106,9 +108,14 @@ TestCase {
         var uploads = function () { return testServer.requests(filesRoute + "addPropertyFileImage") }
 
         driver.register(page)
+        wait(500)
+        verify(driver.loadingShown())
+        mouseClick(driver.find(page, "registerButton"))
+        page.insert()
         driver.waitToast("ارسال تصویر با خطا مواجه شد")
         tryCompare(page, "busy", false)
         verify(!driver.loadingShown())
+        compare(testServer.requests(filesRoute + "createPropertyFile").length, 1)
         compare(uploads().length, 1)
         compare(page.createdFileId, "created-1")
         compare(page.step, "end")
