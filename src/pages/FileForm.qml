@@ -674,6 +674,8 @@ Rectangle {
     color: Colors.grey
 
     Component.onCompleted: {
+        // The tables' own start may come after this one: the schema is there before it is read.
+        cardTable.init()
         getZones()
         if (editing)
             loadFile()
