@@ -45,6 +45,12 @@ TestCase {
         driver.reveal(page, driver.input(page, "home"))
         shoot("form-sale-3-calculator.png")
         driver.continueStep(page)
+        driver.closeToast()
+        driver.chooseOption(page, "north_p")
+        driver.chooseOption(page, "duplex")
+        driver.chooseOption(page, "luxury")
+        driver.reveal(page, findChild(page, "mainContent"))
+        page.flickable.contentY = 0
         shoot("form-sale-4-detail.png")
         page.flickable.contentY = page.flickable.contentHeight - page.flickable.height
         shoot("form-sale-4-detail-end.png")
@@ -55,6 +61,9 @@ TestCase {
             paths.push(driver.makeImage(testHomePath + "/تصویر " + (i + 1) + ".png", colours[i]))
         driver.chooseImages(page, paths)
         driver.chooseZone(page, "سجاد")
+        driver.chooseDealStatus(page, 0)
+        driver.clickIn(page, driver.find(page, "archiveLine"))
+        page.flickable.contentY = 0
         shoot("form-sale-5-end.png")
         page.flickable.contentY = page.flickable.contentHeight - page.flickable.height
         shoot("form-sale-5-end-images.png")
