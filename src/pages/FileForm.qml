@@ -56,6 +56,7 @@ Rectangle {
     // The record this form has created whose pictures are not all stored yet: pressing
     // "ثبت اطلاعات" again updates it and sends the rest instead of creating a second file.
     property string createdFileId: ""
+    // The last file this form registered, kept after the form has begun the next one.
     property string lastCreatedId: ""
     // Local pictures already stored on the record, skipped when the uploads are taken up again.
     property var uploadedUrls: []
@@ -68,12 +69,10 @@ Rectangle {
     property alias cardTable: cardTable
     property alias rowTable: rowTable
     property alias fieldTable: fieldTable
-    property alias mainContent: mainContent
     property alias flickable: flickable
     property alias zoneDialog: zoneDialog
     property alias datePicker: datePicker
     property alias imageDialog: imageDialog
-    property alias utility: utility
 
     readonly property string dealCaption: "نوع معـــامله"
     readonly property string propertyCaption: "نوع مــــلک"
