@@ -1,11 +1,9 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
-import QtQuick.LocalStorage 2.15
 import AppUtility 1.0
 
-// Works the listing form (FileAdd, FileEdit) the way agency staff do: options, inputs, the step
-// markers, the end section's dialogs and the register button; makes pictures to attach and reads
-// files back from the service.
+// Works the listing form (FileAdd, FileEdit) the way agency staff do: options, inputs, step
+// markers, the end section's dialogs and the register button; makes pictures to attach.
 FileDetailDriver {
     id: formDriver
 
@@ -16,25 +14,19 @@ FileDetailDriver {
         if (main.selectedMenu === key)
             main.selectedMenu = ""
         clickChildEntry(initial === -1 ? "files" : "request_files", key)
-        test.tryVerify(function () {
-            return pageName(mainStack.currentItem) === "FileAdd" && !mainStack.busy
-        }, 10000, "the add page does not open")
-        var page = mainStack.currentItem
-        test.compare(page.initial, initial)
+        var page = settledPage("FileAdd")
         test.tryVerify(function () { return page.zones.length > 0 }, 10000, "no zones")
-        waitIdle()
         return page
     }
 
-    // The edit page just opened, once its file has come and the stack has stopped moving.
-    function editPage() {
-        test.tryVerify(function () {
-            return pageName(mainStack.currentItem) === "FileEdit" && !mainStack.busy
-        }, 10000, "the edit page does not open")
-        var page = mainStack.currentItem
-        test.tryCompare(page, "step", "end", 10000)
+    // The page on top once the stack has stopped moving (it takes no clicks while it moves).
+    function settledPage(name) {
+        test.tryVerify(function () { return pageName(mainStack.currentItem) === name && !mainStack.busy },
+                       10000, "no page " + name)
+        if (name === "FileEdit")
+            test.tryCompare(mainStack.currentItem, "step", "end", 10000)
         waitIdle()
-        return page
+        return mainStack.currentItem
     }
 
     function closeForms() {
@@ -47,7 +39,6 @@ FileDetailDriver {
         test.tryCompare(mainStack, "busy", false)
     }
 
-    // Whether the window's busy notice is up.
     function loadingShown() {
         for (var i = 0; i < window.contentData.length; ++i) {
             if (window.contentData[i].objectName === "dialogLoading")
@@ -62,17 +53,13 @@ FileDetailDriver {
         return found
     }
 
-    // Brings an item of the form into view before it is clicked.
-    function reveal(page, item) {
+    // Scrolls the form to an item and clicks it.
+    function clickIn(page, item) {
         var flickable = page.flickable
         var place = item.mapToItem(flickable.contentItem, 0, 0)
         if (place.y < flickable.contentY || place.y + item.height > flickable.contentY + flickable.height)
             flickable.contentY = Math.max(0, Math.min(place.y - 20, flickable.contentHeight - flickable.height))
         test.waitForRendering(flickable)
-    }
-
-    function clickIn(page, item) {
-        reveal(page, item)
         click(item)
     }
 
@@ -88,7 +75,7 @@ FileDetailDriver {
         return find(page, "input_" + key)
     }
 
-    // Keys for what the keyboard of the test can type; the rest as an input method commits it.
+    // Keys for what the test's keyboard can type; other text as an input method commits it.
     function typeInto(field, text) {
         field.input.forceActiveFocus()
         test.tryCompare(field.input, "activeFocus", true)
@@ -99,49 +86,50 @@ FileDetailDriver {
     }
 
     function fill(page, values) {
-        for (var key in values) {
-            var field = input(page, key)
-            reveal(page, field)
-            typeInto(field, values[key])
-        }
+        for (var key in values)
+            typeInto(input(page, key), values[key])
+    }
+
+    function retype(page, key, text) {
+        input(page, key).input.forceActiveFocus()
+        test.keyClick(Qt.Key_A, Qt.ControlModifier)
+        type(text)
     }
 
     function continueStep(page) {
         click(find(page, "continueButton"))
     }
 
-    function marker(page, index) {
-        return find(find(page, "stepMarkers"), "marker" + index)
+    function register(page) {
+        click(find(page, "registerButton"))
     }
 
     function markerText(page, index) {
-        return find(marker(page, index), "markerText").text
+        return find(find(page, "marker" + index), "markerText").text
     }
 
-    // Markers appear as steps are done: their line is laid out again on the next frame.
+    // Markers appear as steps are done; their line is laid out again on the next frame.
     function openStep(page, index) {
-        var button = find(marker(page, index), "markerButton")
+        var button = find(find(page, "marker" + index), "markerButton")
         test.waitForRendering(button)
         click(button)
     }
 
     function chooseZone(page, title) {
         clickIn(page, find(page, "zoneButton"))
-        var dialog = page.zoneDialog
-        waitOpened(dialog)
-        typeInto(find(dialog.contentItem, "searchInput"), title)
-        var list = find(dialog.contentItem, "list")
+        waitOpened(page.zoneDialog)
+        typeInto(find(page.zoneDialog.contentItem, "searchInput"), title)
+        var list = find(page.zoneDialog.contentItem, "list")
         test.tryVerify(function () { return list.count > 0 })
         test.waitForRendering(list)
         test.mouseClick(list.itemAtIndex(0))
-        waitClosed(dialog)
+        waitClosed(page.zoneDialog)
     }
 
     // The map page answers with the given place as its own pick would.
     function chooseLocation(page, latitude, longitude) {
         clickIn(page, find(page, "mapButton"))
-        test.tryVerify(function () { return pageName(mainStack.currentItem) === "Map" && !mainStack.busy })
-        mainStack.currentItem.mapClosed({ latitude: latitude, longitude: longitude })
+        settledPage("Map").mapClosed({ latitude: latitude, longitude: longitude })
         test.tryVerify(function () { return mainStack.currentItem === page && !mainStack.busy })
     }
 
@@ -153,20 +141,18 @@ FileDetailDriver {
         picker.yearWheel.currentIndex = year - 1
         picker.monthWheel.currentIndex = month - 1
         picker.dayWheel.currentIndex = day - 1
-        test.mouseClick(findText(picker.contentItem, "انتخاب"))
-        waitClosed(picker)
-    }
-
-    // The item whose text is exactly `text`.
-    function findText(item, text) {
-        if (item.text === text && item.visible)
-            return item
-        for (var i = 0; i < item.children.length; ++i) {
-            var found = findText(item.children[i], text)
-            if (found)
-                return found
+        var positive = function (item) {
+            if (item.text === picker.positiveText)
+                return item
+            for (var i = 0; i < item.children.length; ++i) {
+                var found = positive(item.children[i])
+                if (found)
+                    return found
+            }
+            return null
         }
-        return null
+        test.mouseClick(positive(picker.contentItem))
+        waitClosed(picker)
     }
 
     function chooseDealStatus(page, index) {
@@ -180,10 +166,7 @@ FileDetailDriver {
 
     // The file dialog's answer, as the system's dialog gives it.
     function chooseImages(page, paths) {
-        var urls = []
-        for (var i = 0; i < paths.length; ++i)
-            urls.push(pathUtility.localPathToUrl(paths[i]))
-        page.imageDialog.dialog.files = urls
+        page.imageDialog.dialog.files = paths.map(function (path) { return pathUtility.localPathToUrl(path) })
         page.imageDialog.accepted()
     }
 
@@ -198,46 +181,22 @@ FileDetailDriver {
         return found
     }
 
-    function register(page) {
-        click(find(page, "registerButton"))
+    function removeImage(page, index) {
+        clickIn(page, test.findChild(tiles(page)[index], "deleteBadge"))
     }
 
-    // A small picture saved as PNG at `path`.
+    // A small picture saved at `path`, in the format its name says.
     function makeImage(path, color) {
         var tile = Qt.createQmlObject("import QtQuick 2.15; Rectangle { width: 64; height: 48 }", window.contentItem)
         tile.color = color
         var saved = { done: false }
-        tile.grabToImage(function (result) {
-            saved.done = result.saveToFile(path)
-        })
+        tile.grabToImage(function (result) { saved.done = result.saveToFile(path) })
         test.tryVerify(function () { return saved.done }, 5000, "cannot save " + path)
         tile.destroy()
         return path
     }
 
-    // The file the manager's office holds with this id.
-    function file(token, id) {
-        var found = files(token, { _id: id, page: 1, count: 10, condition: true })
-        test.compare(found.length, 1, "file " + id)
-        return found[0]
-    }
-
-    // The attribute keys a deal/property pair's form holds, read from the schema: its fields, its
-    // parking stepper and the description.
-    function formKeys(dealType, propertyType) {
-        var keys = ["parking_lot", "fileDetail"]
-        var db = LocalStorage.openDatabaseSync("Filing_Db", "1.0", "Filing", 1000000)
-        db.readTransaction(function (tx) {
-            var rows = tx.executeSql("SELECT DISTINCT Field.FIELD_NAME AS name FROM Relations JOIN Field "
-                                     + "ON Field._id = Relations.FIELD_ID WHERE DEAL_TYPE = ? AND PROPERTY_TYPE = ?",
-                                     [dealType, propertyType]).rows
-            for (var i = 0; i < rows.length; ++i)
-                keys.push(rows.item(i).name)
-        })
-        return keys
-    }
-
-    // Files whose owner's name holds `name`.
+    // The office's files whose owner is `name`.
     function filesNamed(token, name) {
         return files(token, { page: 1, count: 1000, condition: true }).filter(function (file) {
             return file.attrs && file.attrs.name_family === name

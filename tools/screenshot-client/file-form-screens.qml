@@ -42,14 +42,13 @@ TestCase {
         shoot("form-sale-3-general.png")
         driver.fill(page, { name_family: "مریم کاظمی", mobile: "09151112233", district: "سجاد",
                             price: "9000000000", home: "120" })
-        driver.reveal(page, driver.input(page, "home"))
+        page.flickable.contentY = 300
         shoot("form-sale-3-calculator.png")
         driver.continueStep(page)
         driver.closeToast()
         driver.chooseOption(page, "north_p")
         driver.chooseOption(page, "duplex")
         driver.chooseOption(page, "luxury")
-        driver.reveal(page, findChild(page, "mainContent"))
         page.flickable.contentY = 0
         shoot("form-sale-4-detail.png")
         page.flickable.contentY = page.flickable.contentHeight - page.flickable.height
@@ -84,10 +83,7 @@ TestCase {
             .filter(function (file) { return file.images.length >= 3 })[0]
         var detail = driver.loaded(driver.openDetail(sale._id, false))
         mouseClick(findChild(detail, "editButton"))
-        tryVerify(function () { return driver.pageName(driver.mainStack.currentItem) === "FileEdit" })
-        page = driver.mainStack.currentItem
-        tryCompare(page, "step", "end", 10000)
-        driver.waitIdle()
+        page = driver.settledPage("FileEdit")
         shoot("form-edit-5-end.png")
         driver.openStep(page, 2)
         shoot("form-edit-3-general.png")
