@@ -18,9 +18,14 @@ ApplicationWindow {
     property string apiToken: ""
     property var userData: appSettings.userData
     property var appData: appSettings.appData
-    property bool showLog: true
+    // Fixed when the program is built: on in development and test builds, off in the installed one.
+    property bool showLog: requestLogging
     property int centerX: (Screen.desktopAvailableWidth - width) / 2
     property int centerY: (Screen.desktopAvailableHeight - height) / 2
+
+    // A request of the request layer had no answer at all (nothing reachable, the connection
+    // broken, or silence past the time-out).
+    signal serviceUnreachable()
 
     function startApp() {
         isLogin = appSettings.boolValue("is_login", isLogin)

@@ -12,6 +12,8 @@ set(NORVELA_MAP_TILE_URL "${_devserver}/map/tiles/" CACHE STRING
 set(NORVELA_MAP_GEOCODING_URL "${_devserver}/map/geocoding" CACHE STRING
     "Geocoding base URL (no trailing '/'; the map appends /search and /reverse)")
 set(NORVELA_MAP_PLACES_URL "${_devserver}/map/places" CACHE STRING "Place search URL")
+option(NORVELA_SHOW_LOG
+       "The program built in the tree prints requests and replies to the console (never the installed one)" ON)
 set(NORVELA_TRUSTED_CA "" CACHE FILEPATH
     "PEM file of a certificate authority trusted beside the system's (empty: the development authority)")
 

@@ -15,5 +15,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # QML modules are loaded at run time, so shlibdeps cannot see them.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qml-module-qtquick2, qml-module-qtquick-window2, qml-module-qtquick-layouts, qml-module-qtquick-controls2, qml-module-qtquick-templates2, qml-module-qtquick-controls, qml-module-qtquick-dialogs, qml-module-qtquick-localstorage, qml-module-qtgraphicaleffects, qml-module-qtpositioning, qml-module-qtlocation, qml-module-qt-labs-platform, qml-module-qt-labs-settings, qml-module-qtqml-models2, libqt5location5-plugins, libqt5positioning5-plugins, libqt5sql5-sqlite")
+# Qt's own dialogs (file choosers, printing) in Persian; without it they are in English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qttranslations5-l10n")
 set(CPACK_COMPONENTS_ALL_IN_ONE_PACKAGE ON)
 include(CPack)

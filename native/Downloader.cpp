@@ -11,10 +11,6 @@
 
 namespace {
 
-// Shared by every downloader of the process, so two downloads side by side do not report
-// speed more often than once per interval between them.
-qint64 lastSpeedReport = -1;
-
 constexpr qint64 speedReportIntervalMs = 200;
 // Without a bound QNetworkAccessManager keeps the whole body in memory until it is read.
 constexpr qint64 replyBufferSize = 1 << 20;
@@ -155,13 +151,13 @@ void Downloader::downloadReadyRead() {
         return;
 
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    if (lastSpeedReport < 0)
-        lastSpeedReport = now;
-    const qint64 elapsed = now - lastSpeedReport;
+    if (m_lastSpeedReport < 0)
+        m_lastSpeedReport = now;
+    const qint64 elapsed = now - m_lastSpeedReport;
     if (elapsed >= speedReportIntervalMs) {
         const qint64 bytes = m_bytesSinceSpeedReport;
         m_bytesSinceSpeedReport = 0;
-        lastSpeedReport = now;
+        m_lastSpeedReport = now;
         Q_EMIT speed(bytes * 1000 / elapsed / 1024);
     }
 

@@ -46,6 +46,10 @@ private:
     void appendAvailableData();
 
     qint64 m_bytesSinceSpeedReport = 0;
+    // When this downloader last reported its speed (ms since the epoch; -1 before its first data).
+    // Each downloader keeps its own: two downloads side by side each measure their own bytes
+    // over their own interval.
+    qint64 m_lastSpeedReport = -1;
     QNetworkAccessManager m_network;
     QNetworkReply *m_reply = nullptr;
     QFile *m_file = nullptr;

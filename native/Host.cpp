@@ -8,16 +8,23 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickWindow>
 #include <QSGRendererInterface>
+#include <QTranslator>
 
 #include <memory>
 
 namespace Host {
+
+namespace {
+bool requestLogging = false;
+} // namespace
 
 QUrl mainDocumentUrl() {
     return QUrl(QStringLiteral("qrc:/main.qml"));
@@ -43,10 +50,31 @@ void registerFontFaces() {
         QFontDatabase::addApplicationFont(QStringLiteral(":/rss/fonts/") + QLatin1String(face));
 }
 
+void installQtTranslations() {
+    // Debian ships them in qttranslations5-l10n; without it the dialogs stay in English. The
+    // catalogues are loaded one by one: the combined "qt_fa" names modules Debian does not ship
+    // in Persian and does not load.
+    const QString folder = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+    for (const char *catalogue : {"qtbase", "qtdeclarative"}) {
+        auto *translator = new QTranslator(QCoreApplication::instance());
+        if (translator->load(QLocale(QLocale::Persian, QLocale::Iran), QLatin1String(catalogue),
+                             QStringLiteral("_"), folder))
+            QCoreApplication::installTranslator(translator);
+        else
+            delete translator;
+    }
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+}
+
+void setRequestLogging(bool enabled) {
+    requestLogging = enabled;
+}
+
 void publishContextProperties(QQmlEngine *engine) {
     engine->rootContext()->setContextProperty(QStringLiteral("offlineStoragePath"),
                                               engine->offlineStoragePath());
     engine->rootContext()->setContextProperty(QStringLiteral("serviceConfig"), ServiceConfig::instance());
+    engine->rootContext()->setContextProperty(QStringLiteral("requestLogging"), requestLogging);
 }
 
 int run(int argc, char *argv[], const QUrl &mainUrl) {
@@ -57,6 +85,7 @@ int run(int argc, char *argv[], const QUrl &mainUrl) {
     setApplicationIdentity();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/rss/images/icon.png")));
     registerFontFaces();
+    installQtTranslations();
     chooseSceneGraphBackend();
 
     QmlTypes::registerAll();

@@ -17,6 +17,15 @@ void setApplicationIdentity();
 // window's font loaders bring the regular faces).
 void registerFontFaces();
 
+// Loads Qt's own Persian translations (file and print dialogs) where the system has them, and
+// lays out Qt's own widgets right to left like the rest of the program.
+void installQtTranslations();
+
+// Whether the request layer prints requests and replies to the console (the window's
+// `showLog`, published as `requestLogging`). Replies carry owners' names and mobile numbers:
+// development and test builds turn it on, the installed program leaves it off.
+void setRequestLogging(bool enabled);
+
 // Selects the software scene graph where no OpenGL context can be made.
 void chooseSceneGraphBackend();
 

@@ -2,6 +2,7 @@
 
 #include "Downloader.h"
 #include "Excel.h"
+#include "LatinDigitValidator.h"
 #include "PrintAction.h"
 #include "Settings.h"
 #include "Utility.h"
@@ -17,6 +18,8 @@ void registerAll() {
     qmlRegisterType<Utility>("AppUtility", 1, 0, "AppUtility");
     qmlRegisterType<PrintAction>("AppPrint", 1, 0, "PrintAction");
     qmlRegisterType<Excel>("AppExcel", 1, 0, "Excel");
+    // Not a native object of the pages: the toolkit's inputs put it in front of their validators.
+    qmlRegisterType<LatinDigitValidator>("AppValidator", 1, 0, "LatinDigitValidator");
 }
 
 } // namespace QmlTypes

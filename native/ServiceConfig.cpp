@@ -42,3 +42,8 @@ void ServiceConfig::setApiBaseUrl(const QString &url) {
     m_apiBaseUrl = url;
     Q_EMIT changed();
 }
+
+void ServiceConfig::setRequestTimeout(int milliseconds) {
+    m_requestTimeout = milliseconds;
+    Q_EMIT changed();
+}

@@ -12,6 +12,8 @@ class ServiceConfig : public QObject {
     Q_PROPERTY(QString mapTileUrl READ mapTileUrl NOTIFY changed)
     Q_PROPERTY(QString mapGeocodingUrl READ mapGeocodingUrl NOTIFY changed)
     Q_PROPERTY(QString mapPlacesUrl READ mapPlacesUrl NOTIFY changed)
+    // How long a request to the service may go unanswered before it is given up, in milliseconds.
+    Q_PROPERTY(int requestTimeout READ requestTimeout NOTIFY changed)
 
 public:
     static ServiceConfig *instance();
@@ -21,10 +23,13 @@ public:
     QString mapTileUrl() const { return m_mapTileUrl; }
     QString mapGeocodingUrl() const { return m_mapGeocodingUrl; }
     QString mapPlacesUrl() const { return m_mapPlacesUrl; }
+    int requestTimeout() const { return m_requestTimeout; }
 
     // Points every address at another origin (scheme, host and port), keeping the paths.
     void redirectTo(const QString &origin);
     void setApiBaseUrl(const QString &url);
+    // Only the test harnesses shorten it, so that a silent server is given up on quickly.
+    void setRequestTimeout(int milliseconds);
 
 Q_SIGNALS:
     void changed();
@@ -37,4 +42,5 @@ private:
     QString m_mapTileUrl;
     QString m_mapGeocodingUrl;
     QString m_mapPlacesUrl;
+    int m_requestTimeout = 30000;
 };

@@ -8,6 +8,7 @@ packages="cmake g++ ninja-build pkg-config make openssl ca-certificates
     qml-module-qtquick-controls qml-module-qtquick-dialogs qml-module-qtquick-localstorage
     qml-module-qtgraphicaleffects qml-module-qtpositioning qml-module-qtlocation
     qml-module-qt-labs-platform qml-module-qt-labs-settings qml-module-qtqml-models2 qml-module-qttest
+    qttranslations5-l10n
     libqt5location5-plugins libqt5positioning5-plugins libqt5sql5-sqlite libxlsxwriter-dev
     libcpp-httplib-dev nlohmann-json3-dev libsqlite3-dev libssl-dev sqlite3 xvfb xauth
     fonts-lato fonts-bebas-neue fonts-farsiweb python3 python3-openpyxl curl"

@@ -3,6 +3,8 @@
 #include <QElapsedTimer>
 #include <QRegularExpression>
 
+#include <signal.h>
+
 DevServerProcess::DevServerProcess(QString program, QStringList extraArguments)
     : m_program(std::move(program))
     , m_arguments(std::move(extraArguments)) {}
@@ -54,6 +56,8 @@ int DevServerProcess::stop() {
     m_port = 0;
     if (!m_process)
         return 0;
+    // A frozen server would hold SIGTERM until the kill after the wait.
+    thaw();
     int code = -1;
     if (m_process->state() == QProcess::Running) {
         m_process->terminate();
@@ -68,6 +72,32 @@ int DevServerProcess::stop() {
     m_stderr += QString::fromUtf8(m_process->readAllStandardError());
     m_process.reset();
     return code;
+}
+
+void DevServerProcess::freeze() {
+    if (!m_process || m_process->state() != QProcess::Running || m_frozen)
+        return;
+    const qint64 pid = m_process->processId();
+    m_frozen = ::kill(static_cast<pid_t>(pid), SIGSTOP) == 0;
+    // Should the process that froze it be killed before it thaws it, the server must not stay
+    // stopped for good: a minute later it goes on, and ends as its parent is gone.
+    if (!m_frozen)
+        return;
+    QProcess watchdog;
+    watchdog.setProgram(QStringLiteral("/bin/sh"));
+    watchdog.setArguments(
+        {QStringLiteral("-c"), QStringLiteral("sleep 60; kill -CONT %1 2>/dev/null").arg(pid)});
+    // Holding the test's output open, it would keep the test runner waiting for the minute.
+    watchdog.setStandardInputFile(QProcess::nullDevice());
+    watchdog.setStandardOutputFile(QProcess::nullDevice());
+    watchdog.setStandardErrorFile(QProcess::nullDevice());
+    watchdog.startDetached();
+}
+
+void DevServerProcess::thaw() {
+    if (m_process && m_frozen)
+        ::kill(static_cast<pid_t>(m_process->processId()), SIGCONT);
+    m_frozen = false;
 }
 
 bool DevServerProcess::restart() {

@@ -29,6 +29,10 @@ public:
     // SIGTERM and wait; returns the exit code (-1 on a crash or a hang).
     int stop();
     bool restart();
+    // Freezes the running server (SIGSTOP) and lets it go on (SIGCONT): frozen, it still takes
+    // connections, as the system accepts them for it, and answers none.
+    void freeze();
+    void thaw();
 
     int port() const { return m_port; }
     // "https://127.0.0.1:PORT", or empty while not running.
@@ -44,4 +48,5 @@ private:
     std::unique_ptr<QProcess> m_process;
     QString m_stderr;
     int m_port = 0;
+    bool m_frozen = false;
 };

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import AppValidator 1.0
 import "../scripts/Utility.js" as Utility
 import "../scripts/Colors.js" as Colors
 import "../scripts/MaterialIcons.js" as MaterialIcons
@@ -23,6 +24,10 @@ Rectangle {
     property bool isPassword: false
     property bool handcodingValue: false
     property var tabItem: input
+    // The field's own rules (a RegExpValidator, IntValidator...). Persian and Arabic-Indic digits
+    // become 0-9 as they are typed or pasted, before these rules, the grouping and the listeners
+    // see the text.
+    property QtObject validator: null
 
     property alias textFont: title.font
     property alias hintFont: hintText.font
@@ -35,7 +40,6 @@ Rectangle {
     property alias font: title.font
     property alias inputType: title.inputMethodHints
     property alias letterSpacing: title.font.letterSpacing
-    property alias validator: title.validator
     property alias echoMode: title.echoMode
     property alias maximumLength: title.maximumLength
 
@@ -104,6 +108,7 @@ Rectangle {
                 clip: true
                 inputMethodHints: Qt.ImhSensitiveData
                 echoMode: appInput.isPassword ? TextInput.Password : TextInput.Normal
+                validator: digitValidator
                 onTextChanged: appInput.textEdited()
                 Keys.onReturnPressed: { appInput.enterPressed(); Qt.inputMethod.hide() }
                 Keys.onEnterPressed: { appInput.enterPressed(); Qt.inputMethod.hide() }
@@ -155,6 +160,12 @@ Rectangle {
             icon.iconSize: appInput.iconSize
             onClicked: appInput.iconClicked()
         }
+    }
+
+    LatinDigitValidator {
+        id: digitValidator
+
+        validator: appInput.validator
     }
 
     MouseArea {

@@ -24,6 +24,9 @@ Rectangle {
     property bool isPassword: false // single-line fields only; kept so both fields take the same settings
     property bool handcodingValue: false
     property var tabItem: input
+    // Persian and Arabic-Indic digits become 0-9 as they are typed or pasted. On for amounts; prose
+    // keeps the digits its writer chose.
+    property bool latinDigits: isCurrency
 
     property alias textFont: title.font
     property alias hintFont: hintText.font
@@ -46,6 +49,16 @@ Rectangle {
 
     function textEdited() {
         hintText.state = (title.text === "" && hint !== "") ? "default" : "faded"
+        if (latinDigits) {
+            var latin = Utility.latinDigits(title.text)
+            if (latin !== title.text) {
+                // Same length, so the cursor stays where it was; the assignment re-enters here.
+                var cursor = title.cursorPosition
+                title.text = latin
+                title.cursorPosition = cursor
+                return
+            }
+        }
         if (isCurrency) {
             var grouped = String(Utility.putComma(title.text))
             if (grouped !== title.text) {

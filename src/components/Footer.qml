@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import "../scripts/Colors.js" as Colors
+import "../scripts/Utility.js" as Utility
 
 // The ownership line at the bottom of the sign-in and splash pages.
 Text {
@@ -20,5 +21,5 @@ Text {
           + "گروه نرم‌افزاری نورولا</a> است."
           + "<br/>ویرایش : " + Qt.application.version
 
-    onLinkActivated: Qt.openUrlExternally(link)
+    onLinkActivated: Utility.openLink(link, "وب سایت")
 }

@@ -3,7 +3,8 @@ import QtQuick.LocalStorage 2.15
 import "Query.js" as Query
 
 // The local form-schema database: opened through the engine's local storage, created from the
-// seed script and rebuilt whenever the stored schema version differs from `version`.
+// seed script and rebuilt whenever the stored schema version differs from `version` or its tables
+// are missing.
 // Reaches the window's `appData`, `saveUserData`, `appUtility` and the context property
 // `offlineStoragePath` by name.
 Item {
@@ -41,8 +42,23 @@ Item {
         }
     }
 
+    // The flags can outlive the database: its file deleted, or replaced by an empty one, while
+    // the settings still say it was built. Every form query would fail until it is built again.
+    function tablesPresent() {
+        var count = 0
+        try {
+            getDb().readTransaction(function (tx) {
+                count = tx.executeSql("SELECT COUNT(*) AS n FROM sqlite_master WHERE type = 'table'"
+                                      + " AND name IN ('Card', 'Row', 'Field', 'Relations')").rows.item(0).n
+            })
+        } catch (err) {
+            console.log("Cannot read the schema database: " + err)
+        }
+        return count === 4
+    }
+
     function init() {
-        if (dbInited()) {
+        if (dbInited() && tablesPresent()) {
             indexRelations()
             return
         }

@@ -217,7 +217,7 @@ AppDialog {
             text: "باز کردن"
             visible: false
             onClicked: {
-                Qt.openUrlExternally(appUtility.localPathToUrl(downloader.getDownloadPath()))
+                Utility.openFile(downloader.getDownloadPath())
                 downloadDialog.dismiss()
             }
         }

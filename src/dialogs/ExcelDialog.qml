@@ -4,6 +4,7 @@ import AppExcel 1.0
 import "../components"
 import "../database"
 import "../scripts/Request.js" as Api
+import "../scripts/Utility.js" as Utility
 import "../scripts/Colors.js" as Colors
 
 // Exports all of the user's own listings into one workbook: a sheet per deal and property type,
@@ -270,9 +271,11 @@ AppDialog {
     }
 
     function localFilePath() {
-        if (filePath.indexOf("file:") === 0)
-            return appUtility.urlToLocalPath(filePath)
-        return filePath
+        var path = filePath.indexOf("file:") === 0 ? appUtility.urlToLocalPath(filePath) : filePath
+        // A name typed without the extension is still saved as a workbook the viewer recognises.
+        if (path.length > 0 && !/\.xlsx$/i.test(path))
+            path += ".xlsx"
+        return path
     }
 
     function writeWorkbook() {
@@ -562,7 +565,7 @@ AppDialog {
                                      : (excelDialog.saveFailed ? "انتخاب محل دیگر" : "انصراف")
             onClicked: {
                 if (excelDialog.isDone) {
-                    Qt.openUrlExternally(appUtility.localPathToUrl(excelDialog.localFilePath()))
+                    Utility.openFile(excelDialog.localFilePath())
                     excelDialog.dismiss()
                 } else if (excelDialog.saveFailed) {
                     placeChooser.initial()

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import AppValidator 1.0
 import "../components"
 import "../scripts/Request.js" as Api
 import "../scripts/Utility.js" as Utility
@@ -185,7 +186,7 @@ Item {
                         color: Colors.black
                         maximumLength: 1
                         inputMethodHints: Qt.ImhDigitsOnly
-                        validator: RegExpValidator { regExp: /[0-9]/ }
+                        validator: LatinDigitValidator { validator: RegExpValidator { regExp: /[0-9]/ } }
                         onTextEdited: root.digitEdited(index)
                     }
                 }

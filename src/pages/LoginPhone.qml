@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import AppValidator 1.0
 import "../components"
 import "../scripts/Request.js" as Api
 import "../scripts/Utility.js" as Utility
@@ -13,6 +14,11 @@ Item {
     property alias phone: phone
     property alias submitButton: submitButton
     property alias terms: terms
+
+    function submitByKey() {
+        if (submitButton.enabled)
+            requestCode()
+    }
 
     function requestCode() {
         root.forceActiveFocus()
@@ -102,11 +108,13 @@ Item {
                 color: Colors.black
                 maximumLength: 10
                 inputMethodHints: Qt.ImhDigitsOnly
-                validator: RegExpValidator { regExp: /[9][0-9]+/ }
+                // Typed with the Persian layout, the number still reads 0-9.
+                validator: LatinDigitValidator { validator: RegExpValidator { regExp: /[9][0-9]+/ } }
                 selectByMouse: true
                 clip: true
-                Keys.onReturnPressed: root.requestCode()
-                Keys.onEnterPressed: root.requestCode()
+                // The key does what the button would, and nothing while the button is disabled.
+                Keys.onReturnPressed: root.submitByKey()
+                Keys.onEnterPressed: root.submitByKey()
             }
         }
 

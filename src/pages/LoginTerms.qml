@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import "../components"
 import "../scripts/Colors.js" as Colors
+import "../scripts/Utility.js" as Utility
 import "../scripts/MaterialIcons.js" as MaterialIcons
 
 // The terms line under both sign-in forms: a check box and the sentence that names the terms.
@@ -57,7 +58,7 @@ Item {
                   + "; text-decoration:none\"> سامانه Norvela را می پذیرم</a>"
             onLinkActivated: {
                 if (link !== "none")
-                    Qt.openUrlExternally(link)
+                    Utility.openLink(link, "صفحه قوانین و مقررات")
             }
         }
     }

@@ -16,6 +16,11 @@ Item {
     property alias submitButton: submitButton
     property alias terms: terms
 
+    function submitByKey() {
+        if (submitButton.enabled)
+            login()
+    }
+
     function login() {
         root.forceActiveFocus()
         Qt.inputMethod.hide()
@@ -129,7 +134,8 @@ Item {
             color: Colors.field
             fontSize: 14
             isPassword: true
-            onEnterPressed: root.login()
+            // The key does what the button would, and nothing while the button is disabled.
+            onEnterPressed: root.submitByKey()
         }
 
         LoginTerms {

@@ -5,6 +5,7 @@ import "../components"
 import "../items"
 import "../dialogs"
 import "../scripts/Request.js" as Api
+import "../scripts/Session.js" as Session
 import "../scripts/Utility.js" as Utility
 import "../scripts/Colors.js" as Colors
 import "../scripts/MaterialIcons.js" as MaterialIcons
@@ -106,6 +107,7 @@ Item {
                 entry("شارژ کیف پول", MaterialIcons.walletGiftcard, "charge_wallet", { dialog: chargeDialog }),
                 entry("اطلاعات پلن", MaterialIcons.wallet, "finance_overview", { page: "PlanInfo.qml" }),
                 entry("خرید پلن", MaterialIcons.walletMembership, "buy_plan", { page: "PlanList.qml" }),
+                entry("خرید آرشیو فایل", MaterialIcons.archive, "buy_archive", { page: "ArchiveList.qml" }),
                 entry("ثبت کد هدیه", MaterialIcons.gift, "redeem", { dialog: redeemDialog }),
                 entry("لیست سفارشات", MaterialIcons.shopping, "order_list", { page: "OrderList.qml" }),
                 entry("لیست تراکنش ها", MaterialIcons.fileDocument, "transaction_list", { page: "TransactionList.qml" })
@@ -207,7 +209,7 @@ Item {
         if (key === "get_today_files")
             getTodayFiles()
         else if (key === "terms")
-            Qt.openUrlExternally(serviceConfig.siteUrl + "terms")
+            Utility.openLink(serviceConfig.siteUrl + "terms", "صفحه قوانین و مقررات")
     }
 
     function logout() {
@@ -228,9 +230,17 @@ Item {
     }
 
     function charge(value) {
-        Api.sendJsonRequest("POST", userData.systemRole + "/finance/chargeMyWallet", function (result) {
-            Qt.openUrlExternally(result.url)
+        Api.sendJsonRequest("POST", userData.systemRole + "/finance/chargeMyWallet", function (result, reply) {
+            showGatewayMessage(reply)
+            Utility.openLink(result.url, "صفحه پرداخت")
         }, function () {}, { amount: parseInt(value) })
+    }
+
+    // The service's word that the user is on the way to the payment gateway; a page that cannot
+    // be opened says so after it.
+    function showGatewayMessage(reply) {
+        if (reply && reply.messages && reply.messages.length > 0)
+            toast.show(reply.messages[0], toast.durationLong)
     }
 
     function redeemCode(value) {
@@ -305,12 +315,15 @@ Item {
     }
 
     function buyExteraUser(value) {
-        Api.sendJsonRequest("POST", userData.systemRole + "/plans/upgradePlan", function (result) {
+        Api.sendJsonRequest("POST", userData.systemRole + "/plans/upgradePlan", function (result, reply) {
             if (result.requirePayment) {
-                Qt.openUrlExternally(result.url)
+                showGatewayMessage(reply)
+                Utility.openLink(result.url, "صفحه پرداخت")
             } else {
                 toast.show("پلن مورد نظر برای شما فعال شد و مبلغ آن از موجودی کیف پول شما کم شد", toast.durationLong)
                 getMyWallet()
+                // The office's extra users (and the price of its renewal) have changed.
+                getOffice()
             }
         }, function () {}, { features: { extraUser: Number(value) } })
     }
@@ -348,14 +361,7 @@ Item {
             return
         }
         if (reply && reply.ok && reply.result && reply.result.user) {
-            var user = reply.result.user
-            var carried = ["apiToken", "refreshToken", "username", "password", "office"]
-            for (var i = 0; i < carried.length; ++i) {
-                if (userData[carried[i]] !== undefined)
-                    user[carried[i]] = userData[carried[i]]
-            }
-            userData = user
-            saveUserData()
+            var user = Session.adoptUser(reply.result.user)
             hasAvatar = !!user.avatar
             avatarSource = utility.avatarPath
             toast.show("تصویر پروفایل با موفقیت تغییر پیدا کرد", toast.durationLong)
@@ -392,15 +398,15 @@ Item {
     }
 
     function getOffice() {
-        Api.sendRequest("POST", userData.systemRole + "/office/getMyOffice", function (result) {
-            userData.office = result.office
-            saveUserData()
-            officeTitle = result.office && result.office.title ? result.office.title : ""
-        }, function () {}, [])
+        Session.refreshOffice(function (office) {
+            officeTitle = office && office.title ? office.title : ""
+        })
     }
 
+    // The dialog closes once the service has the report: refused or unsent, the typed text stays.
     function addSuggestion(subject, title, content) {
         Api.sendJsonRequest("POST", "contactMessages/createContactMessage", function () {
+            contactUsDialog.dismiss()
             toast.show("گزارش شما با موفقیت ثبت شد", toast.durationLong)
         }, function () {}, { type: subject, description: content })
     }
@@ -1066,7 +1072,6 @@ Item {
                 return
             }
             mainPage.addSuggestion(selectedSubject, title, content)
-            dismiss()
         }
         onNegativeClicked: dismiss()
     }

@@ -1,9 +1,11 @@
 import QtQuick 2.15
 import "../scripts/Request.js" as Api
+import "../scripts/Session.js" as Session
 
 // What follows a sign-in or a restored session: the current user, the service options, the
 // user's office and, for a new office, its system folders; then the page the user works on.
-// The splash page and the login page each hold one; it replaces whichever page is on top.
+// The splash page and the login page each hold one; it replaces whichever page is on top. A step
+// that fails stays current: retry() sends it again.
 QtObject {
     id: root
 
@@ -12,26 +14,25 @@ QtObject {
     property url mainPageUrl: Qt.resolvedUrl("Main.qml")
     property url profilePageUrl: Qt.resolvedUrl("Profile.qml")
 
-    // The keys the client adds to the service's user record and keeps across its replacement.
-    // The adviser's password is not among them: the refresh token renews the session, so
-    // nothing needs it once the sign-in has been answered.
-    readonly property var carriedKeys: ["apiToken", "refreshToken", "username"]
+    // The step that last went to the service, so that a failed one can be sent again without
+    // repeating those that succeeded (folders already created stay created).
+    property var currentStep: null
+
+    // The service answered a step with a refusal; the request layer has shown its message.
+    signal refused()
+
+    function retry() {
+        if (currentStep)
+            currentStep()
+    }
 
     function getUserData() {
-        Api.sendRequest("POST", "getMe", function (result) {
-            var user = result.user
-            for (var i = 0; i < carriedKeys.length; ++i) {
-                var key = carriedKeys[i]
-                if (userData[key] !== undefined)
-                    user[key] = userData[key]
-            }
-            userData = user
-            saveUserData()
-            getOptions()
-        }, function () {}, [])
+        currentStep = function () { root.getUserData() }
+        Session.refreshUser(function () { root.getOptions() }, function () { root.refused() })
     }
 
     function getOptions() {
+        currentStep = function () { root.getOptions() }
         Api.sendRequest("POST", "options/searchOptions", function (result) {
             var options = result.sysOpt && result.sysOpt.data ? result.sysOpt.data : []
             for (var i = 0; i < options.length; ++i) {
@@ -46,18 +47,17 @@ QtObject {
                 getOfficeData()
             else
                 appStack.replace(String(profilePageUrl))
-        }, function () {}, [], false)
+        }, function () { root.refused() }, [], false)
     }
 
     function getOfficeData() {
-        Api.sendRequest("POST", userData.systemRole + "/office/getMyOffice", function (result) {
-            userData.office = result.office
-            saveUserData()
-            if (result.office && result.office.folders && result.office.folders.length > 0)
+        currentStep = function () { root.getOfficeData() }
+        Session.refreshOffice(function (office) {
+            if (office && office.folders && office.folders.length > 0)
                 appStack.replace(String(mainPageUrl))
             else
-                addFolder(1)
-        }, function () {}, [])
+                root.addFolder(1)
+        }, function () { root.refused() })
     }
 
     // One system folder per deal type, strictly one after another so that their order on the
@@ -67,6 +67,7 @@ QtObject {
             appStack.replace(String(mainPageUrl))
             return
         }
+        currentStep = function () { root.addFolder(dealType) }
         var query = {
             page: 1,
             count: 100,
@@ -84,6 +85,6 @@ QtObject {
         }
         Api.sendJsonRequest("POST", userData.systemRole + "/folders/createFolder", function () {
             addFolder(dealType + 1)
-        }, function () {}, body)
+        }, function () { root.refused() }, body)
     }
 }

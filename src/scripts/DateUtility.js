@@ -13,7 +13,12 @@ function div(a, b) {
     return Math.trunc(a / b)
 }
 
+// The parts of a date may arrive as text (from an input or a record); they are read as numbers,
+// never joined as text.
 function gregorian_to_jalali(gy, gm, gd) {
+    gy = Number(gy)
+    gm = Number(gm)
+    gd = Number(gd)
     var daysBeforeMonth = [0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334]
     var jy
     if (gy <= 1600) {
@@ -45,6 +50,9 @@ function gregorian_to_jalali(gy, gm, gd) {
 }
 
 function jalali_to_gregorian(jy, jm, jd) {
+    jy = Number(jy)
+    jm = Number(jm)
+    jd = Number(jd)
     var gy
     if (jy <= 979) {
         gy = 621
@@ -88,13 +96,24 @@ function todayString(jalali) {
     return dateString(new Date(), jalali)
 }
 
+// "" for a missing date or one that is not a valid moment.
 function dateString(date, jalali) {
+    if (!date || typeof date.getTime !== "function" || isNaN(date.getTime()))
+        return ""
     var y = date.getFullYear(), m = date.getMonth() + 1, d = date.getDate()
     if (jalali) {
         var j = gregorian_to_jalali(y, m, d)
         return formatDate(j[0], j[1], j[2], true)
     }
     return formatDate(y, m, d, false)
+}
+
+// The Jalali date and the time of day, "1405/09/17 - 18:04"; "" like dateString.
+function dateTimeString(date) {
+    var day = dateString(date, true)
+    if (day === "")
+        return ""
+    return day + " - " + format(date.getHours()) + ":" + format(date.getMinutes())
 }
 
 function formatDate(y, m, d, isJalali, seperator) {

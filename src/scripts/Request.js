@@ -138,6 +138,53 @@ function sendJsonRequestV2(method, route, callbackSuccess, callbackFail, params,
     send("json2", method, route, callbackSuccess, callbackFail, params, showLoading, false)
 }
 
+// No answer at all: nothing listens, the connection broke, or the service took the connection and
+// said nothing within the time allowed. Reported like an unreadable reply, and announced on the
+// window so that a page waiting for the service (the splash page) can try again.
+function isUnanswered(status, text) {
+    return status === 0 && (text === undefined || text === null || text.length === 0)
+}
+
+function announceUnreachable(members) {
+    if (typeof members.window.serviceUnreachable === "function")
+        members.window.serviceUnreachable()
+}
+
+// One request and its single outcome: `answered(status, text)` is called once, with the reply, or
+// with status 0 and no text when none came. A request without an answer after
+// `serviceConfig.requestTimeout` milliseconds is given up, so a service that accepts connections
+// and never answers cannot keep the loading indicator up for good. `headers` is a list of
+// [name, value] pairs, set in that order.
+function exchange(members, method, url, headers, body, answered) {
+    var request = new XMLHttpRequest()
+    var over = false
+    var deadline = Qt.createQmlObject("import QtQuick 2.15; Timer {}", members.window, "requestDeadline")
+    var finish = function (status, text) {
+        if (over)
+            return
+        over = true
+        deadline.stop()
+        deadline.destroy()
+        answered(status, text)
+    }
+    deadline.interval = members.config.requestTimeout
+    deadline.triggered.connect(function () {
+        log(members, "No answer within " + deadline.interval + " ms: " + url)
+        finish(0, "")
+        // Its own notice of the end finds the exchange already over.
+        request.abort()
+    })
+    request.onreadystatechange = function () {
+        if (request.readyState === XMLHttpRequest.DONE)
+            finish(request.status, request.responseText)
+    }
+    request.open(method, url, true)
+    for (var i = 0; i < headers.length; ++i)
+        request.setRequestHeader(headers[i][0], headers[i][1])
+    deadline.start()
+    request.send(body)
+}
+
 // `renewed` marks the repetition after a token renewal: a second expiry of the same call is
 // reported as a failure instead of renewing again, so a service that keeps refusing a fresh
 // token cannot drive the client into an endless renew-and-repeat loop.
@@ -153,19 +200,31 @@ function send(kind, method, route, callbackSuccess, callbackFail, params, showLo
         return "Params = " + (kind === "form" ? maskedFormText(params || []) : maskJsonText(body))
     })
 
-    var request = new XMLHttpRequest()
-    request.onreadystatechange = function () {
-        if (request.readyState !== XMLHttpRequest.DONE)
-            return
+    var headers = []
+    if (kind === "form") {
+        headers.push(["Content-Type", "application/x-www-form-urlencoded"])
+    } else {
+        headers.push(["accept", "application/json"])
+        headers.push(["Content-Type", "application/json"])
+    }
+    if (hasToken(members)) {
+        log(members, "token = " + mask(members.window.apiToken))
+        headers.push(["Authorization", "Bearer " + members.window.apiToken])
+    }
+    // Asked for although the engine's request object keeps control of the connection header.
+    headers.push(["Connection", "Close"])
+
+    exchange(members, method, url, headers, body, function (status, text) {
         if (showLoading === undefined)
             members.loading.dismiss()
         log(members, function() {
-            return "Response = " + maskJsonText(request.responseText) + " , status = " + request.status
+            return "Response = " + maskJsonText(text) + " , status = " + status
         })
         try {
-            var response = JSON.parse(request.responseText)
+            var response = JSON.parse(text)
             if (response.ok === true) {
-                callbackSuccess(response.result)
+                // The reply itself too, for the few callers that show the service's messages.
+                callbackSuccess(response.result, response)
                 return
             }
             if (!renewed && isTokenExpired(response)) {
@@ -177,12 +236,12 @@ function send(kind, method, route, callbackSuccess, callbackFail, params, showLo
             if (kind === "form") {
                 showToast(members, refusalText(response))
                 if (callbackFail)
-                    callbackFail(request.status, response)
+                    callbackFail(status, response)
             } else {
                 if (kind === "json2")
                     console.log(JSON.stringify(response.error))
                 if (callbackFail)
-                    callbackFail(request.status, response)
+                    callbackFail(status, response)
                 if (response.messages !== undefined && response.messages !== null && response.messages.length > 0)
                     showToast(members, response.messages[0])
             }
@@ -190,21 +249,9 @@ function send(kind, method, route, callbackSuccess, callbackFail, params, showLo
             console.log(e)
             showToast(members, systemErrorText)
         }
-    }
-    request.open(method, url, true)
-    if (kind === "form") {
-        request.setRequestHeader("Content-Type", "application/x-www-form-urlencoded")
-    } else {
-        request.setRequestHeader("accept", "application/json")
-        request.setRequestHeader("Content-Type", "application/json")
-    }
-    if (hasToken(members)) {
-        log(members, "token = " + mask(members.window.apiToken))
-        request.setRequestHeader("Authorization", "Bearer " + members.window.apiToken)
-    }
-    // Asked for although the engine's request object keeps control of the connection header.
-    request.setRequestHeader("Connection", "Close")
-    request.send(body)
+        if (isUnanswered(status, text))
+            announceUnreachable(members)
+    })
 }
 
 function deviceParameters(members) {
@@ -234,19 +281,27 @@ function renew(members, request) {
     var url = apiUrl(members, "v1", "login/" + window.userData.systemRole)
     var parameters = deviceParameters(members)
     log(members, "Url = " + url)
+    log(members, "token = " + mask(window.userData.refreshToken))
+    var headers = [["Content-Type", "application/x-www-form-urlencoded"],
+                   ["refreshtoken", window.userData.refreshToken],
+                   ["Connection", "Close"]]
 
-    var xhr = new XMLHttpRequest()
-    xhr.onreadystatechange = function () {
-        if (xhr.readyState !== XMLHttpRequest.DONE)
-            return
+    exchange(members, "POST", url, headers, formText(parameters), function (status, text) {
         members.loading.dismiss()
         log(members, function() {
-            return "Response = " + maskJsonText(xhr.responseText) + " , status = " + xhr.status
+            return "Response = " + maskJsonText(text) + " , status = " + status
         })
+        // No answer says nothing about the session: it stays as it is and the call is not
+        // repeated, as when the call itself finds the service unreachable.
+        if (isUnanswered(status, text)) {
+            showToast(members, systemErrorText)
+            announceUnreachable(members)
+            return
+        }
         var renewed = false
         var deviceLimit = false
         try {
-            var response = JSON.parse(xhr.responseText)
+            var response = JSON.parse(text)
             if (response.ok === true) {
                 window.userData.apiToken = response.result.token.token
                 window.apiToken = response.result.token.token
@@ -269,11 +324,5 @@ function renew(members, request) {
             request()
         else if (deviceLimit)
             signOutToSplash(members)
-    }
-    xhr.open("POST", url, true)
-    xhr.setRequestHeader("Content-Type", "application/x-www-form-urlencoded")
-    log(members, "token = " + mask(window.userData.refreshToken))
-    xhr.setRequestHeader("refreshtoken", window.userData.refreshToken)
-    xhr.setRequestHeader("Connection", "Close")
-    xhr.send(formText(parameters))
+    })
 }

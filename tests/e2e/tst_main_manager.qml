@@ -102,8 +102,8 @@ TestCase {
         compare(driver.childKeys("request_files"), ["add_request_file", "search_request_files", "share_request_files",
                                                     "bookmarked_request_files"])
         compare(driver.childKeys("reminder"), ["remind_rent_files"])
-        compare(driver.childKeys("finance"), ["charge_wallet", "finance_overview", "buy_plan", "redeem", "order_list",
-                                              "transaction_list"])
+        compare(driver.childKeys("finance"), ["charge_wallet", "finance_overview", "buy_plan", "buy_archive", "redeem",
+                                              "order_list", "transaction_list"])
         compare(driver.childKeys("options"), ["message", "notes", "contacts"])
         compare(driver.childKeys("contact_us"), ["suggestion", "about_us", "terms"])
 
@@ -167,7 +167,7 @@ TestCase {
         var title = driver.part("pageTitle")
         var keys = ["profile", "blog", "add_user", "search_users", "add_file", "search_files", "share_files",
                     "bookmarked_files", "add_request_file", "search_request_files", "share_request_files",
-                    "bookmarked_request_files", "remind_rent_files", "finance_overview", "buy_plan", "order_list",
+                    "bookmarked_request_files", "remind_rent_files", "finance_overview", "buy_plan", "buy_archive", "order_list",
                     "transaction_list", "message", "notes", "contacts", "about_us", "home"]
         for (var i = 0; i < keys.length; ++i) {
             var entry = main.findMenuByKey(keys[i])
@@ -217,6 +217,14 @@ TestCase {
         driver.clickChildEntry("contact_us", "terms")
         tryCompare(testSupport.openedUrls, "length", opened + 1)
         compare(testSupport.openedUrls[opened], serviceConfig.siteUrl + "terms")
+
+        // Where no browser takes it, the user is told and gets the address to paste.
+        testSupport.refuseOpeningUrls(true)
+        driver.clickChildEntry("contact_us", "terms")
+        driver.waitToast("صفحه قوانین و مقررات باز نشد")
+        compare(testSupport.clipboardText(), serviceConfig.siteUrl + "terms")
+        testSupport.refuseOpeningUrls(false)
+        driver.closeToast()
         main.selectedMenu = "home"
     }
 
@@ -238,11 +246,11 @@ TestCase {
         compare(panel.quickMode, false)
         compare(panel.menuItem.main_item.key, "finance")
         var list = findChild(panel, "panelList")
-        compare(list.count, 6)
+        compare(list.count, 7)
         verify(Math.abs(panel.width - (main.width * 0.3 - 30)) < 1)
         verify(panel.x + panel.width <= side.x + 1, "the panel stands beside the side menu")
         var rows = findChild(panel, "panelList")
-        tryVerify(function () { return rows.y > 0 && panel.height === rows.y + 6 * 50 + 20 }, 5000)
+        tryVerify(function () { return rows.y > 0 && panel.height === rows.y + 7 * 50 + 20 }, 5000)
         verify(panel.y >= 0 && panel.y + panel.height <= main.height, "the whole panel is on the page")
 
         // A child in the panel acts like the menu's own row and closes the panel.
@@ -353,7 +361,10 @@ TestCase {
         var charge = driver.part("chargeDialog")
         driver.clickChildEntry("finance", "charge_wallet")
         driver.waitOpened(charge)
-        driver.typeInto(charge.dialogInput, "150000")
+        // Typed with the Persian keyboard layout.
+        charge.dialogInput.input.forceActiveFocus()
+        tryCompare(charge.dialogInput.input, "activeFocus", true)
+        testSupport.typeText("۱۵۰۰۰۰")
         compare(charge.dialogInput.text, "150,000")
 
         var opened = testSupport.openedUrls.length
@@ -361,6 +372,8 @@ TestCase {
         tryCompare(testSupport.openedUrls, "length", opened + 1, 10000)
         var gateway = testSupport.openedUrls[opened]
         verify(gateway.indexOf("https://") === 0, gateway)
+        // The service's word that the user goes on to the gateway.
+        driver.waitToast("برای پرداخت به درگاه منتقل می‌شوید")
         verify(charge.visible, "the first confirmation keeps the dialog open")
         compare(charge.dialogConfirm, "بستن")
         verify(!charge.dialogInput.enabled)
@@ -445,6 +458,8 @@ TestCase {
         mouseClick(findChild(confirm, "positiveButton"))
         tryCompare(testSupport.openedUrls, "length", opened + 1, 10000)
         verify(testSupport.openedUrls[opened].indexOf("https://") === 0)
+
+        driver.waitToast("برای پرداخت به درگاه منتقل می‌شوید")
 
         // Saying no sends nothing.
         opened = testSupport.openedUrls.length
@@ -539,10 +554,15 @@ TestCase {
             verify(driver.toastText(driver.toast).indexOf("فایلی با این مشخصات پیدا نشد") < 0)
         }
 
-        // By tracking id, typed and confirmed with Enter.
+        // By tracking id, typed with the Persian layout's digits and confirmed with Enter.
         var missing = unavailable.count
         driver.openDialog(dialog)
-        driver.typeInto(dialog.trackingId, String(file.trackingId))
+        dialog.trackingId.input.forceActiveFocus()
+        tryCompare(dialog.trackingId.input, "activeFocus", true)
+        testSupport.typeText(String(file.trackingId).replace(/[0-9]/g, function (d) {
+            return String.fromCharCode(0x06F0 + Number(d))
+        }))
+        compare(dialog.trackingId.text, String(file.trackingId))
         keyClick(Qt.Key_Return)
         driver.waitClosed(dialog)
         driver.waitIdle()
@@ -630,6 +650,19 @@ TestCase {
         verify(dialog.visible)
         driver.closeToast()
 
+        // Refused by the service: the dialog and everything typed in it stay.
+        var tooLong = new Array(3002).join("x")
+        dialog.contentInput.text = tooLong
+        mouseClick(save)
+        driver.waitIdle()
+        wait(100)
+        verify(dialog.visible, "closed only once the service has the report")
+        compare(dialog.contentInput.text, tooLong)
+        compare(dialog.titleInput.text, "title")
+        compare(dialog.selectedSubject, "bug_report")
+        driver.closeToast()
+
+        dialog.contentInput.text = ""
         driver.typeInto(dialog.contentInput, "list is slow")
         mouseClick(save)
         driver.waitClosed(dialog)
@@ -658,13 +691,22 @@ TestCase {
             compare(unavailable.count, missing + 1)
             compare(unavailable.signalArguments[missing][0], "excel_export")
         } else {
-            select.dialog.file = "file://" + testHomePath + "/files.xlsx"
+            // A name typed without its extension.
+            select.dialog.file = "file://" + testHomePath + "/files"
             select.accepted()
-            compare(main.excelDialog.filePath, testHomePath + "/files.xlsx")
+            compare(main.excelDialog.filePath, testHomePath + "/files")
             tryCompare(main.excelDialog, "opened", true)
             tryCompare(main.excelDialog, "isDone", true, 30000)
-            verify(testSupport.fileExists(testHomePath + "/files.xlsx"))
-            main.excelDialog.dismiss()
+            verify(testSupport.fileExists(testHomePath + "/files.xlsx"), "saved as a workbook")
+            verify(!testSupport.fileExists(testHomePath + "/files"))
+
+            // No viewer opens it: the user is told where it is.
+            testSupport.refuseOpeningUrls(true)
+            mouseClick(findChild(main.excelDialog, "actionButton"))
+            driver.waitToast("فایل باز نشد")
+            compare(testSupport.clipboardText(), testHomePath + "/files.xlsx")
+            testSupport.refuseOpeningUrls(false)
+            driver.closeToast()
             driver.waitClosed(main.excelDialog)
         }
     }

@@ -113,8 +113,8 @@ private Q_SLOTS:
                                          return true;
                                      });
         });
-        // Three chunks of 10 KiB with pauses between them.
-        server.Get("/paced.bin", [](const httplib::Request &, httplib::Response &res) {
+        // Three chunks of 10 KiB with pauses between them (under any name /paced*.bin).
+        server.Get(R"(/paced\w*\.bin)", [](const httplib::Request &, httplib::Response &res) {
             res.set_chunked_content_provider(
                 "application/octet-stream", [](size_t offset, httplib::DataSink &sink) {
                     if (offset >= 3 * 10240) {
@@ -339,6 +339,27 @@ private Q_SLOTS:
         downloader.downloadUrl(url(QStringLiteral("/a/b/photo.jpg")));
         QTRY_VERIFY_WITH_TIMEOUT(quick.finished(), 10000);
         QVERIFY(quick.speeds.size() <= 1);
+    }
+
+    // Two downloads side by side: each reports its own speed over its own interval, never one
+    // measured from the other's last report.
+    void simultaneousDownloadsReportTheirOwnSpeed() {
+        Downloader first;
+        Downloader second;
+        Recorder firstRecorder(first);
+        Recorder secondRecorder(second);
+        first.downloadUrl(url(QStringLiteral("/paced.bin")));
+        second.downloadUrl(url(QStringLiteral("/paced2.bin")));
+        QTRY_VERIFY_WITH_TIMEOUT(firstRecorder.finished() && secondRecorder.finished(), 10000);
+        for (const Recorder *recorder : {&firstRecorder, &secondRecorder}) {
+            const QString events = recorder->events.join(QLatin1Char(','));
+            QCOMPARE(recorder->events.last(), QStringLiteral("error 0"));
+            QVERIFY2(recorder->speeds.size() >= 2, qPrintable(events));
+            for (const qint64 speed : recorder->speeds)
+                QVERIFY2(speed >= 0 && speed <= 50,
+                         qPrintable(events + QStringLiteral(" speed ") + QString::number(speed)));
+        }
+        QCOMPARE(QFileInfo(second.getDownloadPath()).size(), qint64(3 * 10240));
     }
 
     void aNewDownloadAbandonsTheRunningOne() {

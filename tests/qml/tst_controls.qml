@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtTest 1.15
+import AppUtility 1.0
 import "qrc:/src/components"
 
 // The basic controls, driven the way a user drives them: typing, clicking, tabbing.
@@ -29,7 +30,18 @@ Item {
         AppInput { id: secondInput; width: 300; height: 40; tabItem: areaInput.input }
         AppTextArea { id: areaInput; width: 300; height: 60; tabItem: plainInput.input }
         AppInput { id: lonelyInput; width: 300; height: 40 }
+        AppInput {
+            id: amountInput
+
+            width: 300
+            height: 40
+            isCurrency: true
+            validator: RegExpValidator { regExp: /[1-9][0-9,]+/ }
+        }
+        AppTextArea { id: amountArea; width: 300; height: 40; isCurrency: true }
     }
+
+    AppUtility { id: clipboard }
 
     Column {
         x: 350
@@ -72,6 +84,7 @@ Item {
 
     SignalSpy { id: currencySpy; target: currencyInput; signalName: "valueChanged" }
     SignalSpy { id: plainSpy; target: plainInput; signalName: "valueChanged" }
+    SignalSpy { id: amountSpy; target: amountInput; signalName: "valueChanged" }
     SignalSpy { id: enterSpy; target: lonelyInput; signalName: "enterPressed" }
     SignalSpy { id: buttonSpy; target: button; signalName: "clicked" }
     SignalSpy { id: circleSpy; target: circle; signalName: "clicked" }
@@ -90,6 +103,7 @@ Item {
         function init() {
             currencySpy.clear()
             plainSpy.clear()
+            amountSpy.clear()
             enterSpy.clear()
             buttonSpy.clear()
             circleSpy.clear()
@@ -110,6 +124,43 @@ Item {
             compare(currencyInput.text, "123,456")
             compare(currencyInput.getText(), "123456")
             currencyInput.text = ""
+        }
+
+        // The Persian layout's digits and the Arabic-Indic ones, typed and pasted, reach the field's
+        // validator, its grouping and its listeners as 0-9.
+        function test_persianDigitsBecomeLatinAsTheyAreTyped() {
+            amountInput.input.forceActiveFocus()
+            testSupport.typeText("۱۲۳٤۵")
+            compare(amountInput.text, "12,345")
+            compare(amountInput.getText(), "12345")
+            compare(amountSpy.signalArguments[amountSpy.count - 1][0], "12,345")
+            for (var i = 0; i < amountSpy.count; ++i)
+                verify(/^[0-9,]+$/.test(amountSpy.signalArguments[i][0]), amountSpy.signalArguments[i][0])
+            testSupport.typeText("x")
+            compare(amountInput.text, "12,345", "the field's own rules still hold")
+            clipboard.copyToClipboard("٦۷")
+            keyClick("v", Qt.ControlModifier)
+            compare(amountInput.getText(), "1234567")
+            compare(amountInput.text, "1,234,567")
+            amountInput.text = "۹۰۰۰"
+            compare(amountInput.text, "9,000", "text set by a page is converted too")
+            amountInput.text = ""
+            testSupport.typeText("۰")
+            compare(amountInput.text, "", "a leading zero is refused as it is in 0-9")
+
+            // A field without rules converts as well.
+            plainInput.input.forceActiveFocus()
+            testSupport.typeText("واحد ۱۲")
+            compare(plainInput.text, "واحد 12")
+            amountArea.input.forceActiveFocus()
+            testSupport.typeText("۳۴۵۶")
+            compare(amountArea.text, "3,456")
+            compare(amountArea.getText(), "3456")
+            areaInput.input.forceActiveFocus()
+            testSupport.typeText("۱۲")
+            compare(areaInput.text, "۱۲", "prose keeps its digits")
+            for (var field of [plainInput, amountArea, areaInput])
+                field.text = ""
         }
 
         function test_plainInputKeepsCommas() {

@@ -11,8 +11,8 @@ TestCase {
 
     name: "DatabaseFailure"
 
-    // The flags say the database is current, so that creating an element builds nothing until a
-    // test asks for it.
+    // The flags say the database is current: once the first element has built the missing
+    // tables, creating an element builds nothing until a test asks for it.
     property var appData: ({"db_inited": true, "db_version": 25})
     property int saveCount: 0
     property string goodSeed: ""
@@ -63,10 +63,17 @@ TestCase {
         var table = createTemporaryObject(cardTableComponent, testCase)
         goodSeed = seedHolder(table).baseQuery
         verify(goodSeed.indexOf("CREATE TABLE IF NOT EXISTS Card") > 0)
+        saveCount = 0
     }
 
     function test_1_failedFirstBuildLeavesNoTables() {
         var table = createTemporaryObject(cardTableComponent, testCase)
+        compare(saveCount, 0, "the tables are there: nothing to build")
+        // A first start: no tables and no flags.
+        table.getDb().transaction(function (tx) {
+            for (var name of ["Relations", "Field", "Row", "Card"])
+                tx.executeSql("DROP TABLE " + name)
+        })
         seedHolder(table).baseQuery = brokenSeed()
         appData = {}
         table.init()

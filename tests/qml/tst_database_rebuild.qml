@@ -3,8 +3,9 @@ import QtTest 1.15
 import AppUtility 1.0
 import "qrc:/src/database"
 
-// When the schema database is built again: never while the stored flags name this version, from
-// scratch when they name another one, and by the first of several elements only.
+// When the schema database is built again: never while the stored flags name this version and
+// its tables are there, from scratch when they name another one or the tables are gone, and by
+// the first of several elements only.
 TestCase {
     id: testCase
 
@@ -114,6 +115,21 @@ TestCase {
         verify(!table.dbInited())
         appData = {"db_inited": true, "db_version": 26}
         verify(!table.dbInited())
+    }
+
+    function test_6_missingTablesAreBuiltAgain() {
+        appData = {"db_inited": true, "db_version": 25}
+        var table = createTemporaryObject(cardTableComponent, testCase)
+        // As a database file that is gone: opened again, it is empty, while the flags still
+        // say it was built.
+        for (var name of ["Relations", "Field", "Row", "Card"])
+            execute(table, "DROP TABLE " + name)
+        var saves = saveCount
+        var page = createTemporaryObject(pageComponent, testCase)
+        compare(saveCount, saves + 1, "built once, by the first element")
+        compare(sizes(page.children[0]), [23, 29, 244, 3037])
+        compare(page.children[2].getById(1).title, "فروش")
+        verify(hasPairIndex(table))
     }
 
     QtObject {

@@ -76,6 +76,12 @@ TestCase {
     name: "Request"
     when: windowShown
 
+    SignalSpy {
+        id: unreachableSpy
+
+        signalName: "serviceUnreachable"
+    }
+
     function initTestCase() {
         verify(testServer.start())
         testSupport.redirectService(testServer.origin)
@@ -86,6 +92,7 @@ TestCase {
         verify(window !== null)
         stack = member("appStack")
         verify(stack !== null)
+        unreachableSpy.target = window
     }
 
     function cleanupTestCase() {
@@ -98,6 +105,8 @@ TestCase {
         member("toast").close()
         member("dialogLoading").close()
         testServer.clearRequests()
+        unreachableSpy.clear()
+        testSupport.setRequestTimeout(30000)
         window.apiToken = ""
         window.isLogin = true
         window.userData = { systemRole: "officeMan", refreshToken: "refresh-0123456789abcdef", apiToken: "" }
@@ -217,8 +226,8 @@ TestCase {
             { tag: "html error page", status: 502, type: "text/html", body: "<html><body>Bad Gateway</body></html>" },
             { tag: "empty body", status: 200, type: "application/json", body: "" },
             { tag: "cut json", status: 200, type: "application/json", body: "{\"ok\":tr" },
-            { tag: "dropped connection", drop: true },
-            { tag: "no network", closed: true }
+            { tag: "dropped connection", drop: true, unanswered: true },
+            { tag: "no network", closed: true, unanswered: true }
         ]
     }
 
@@ -237,6 +246,43 @@ TestCase {
         compare(record.successes.length, 0)
         compare(record.failures.length, 0)
         compare(loading.visible, false)
+        compare(unreachableSpy.count, data.unanswered ? 1 : 0, "only a missing answer is announced")
+    }
+
+    // A service that takes the connection and never answers: the call is given up after the
+    // time-out, like one to an unreachable service, and so is a token renewal; neither the late
+    // answer nor the silence changes the session.
+    function test_unansweredRequestsEndAfterTheTimeOut() {
+        testSupport.setRequestTimeout(400)
+        testServer.addRoute(route("v1/silent"), 200, "application/json", okReply, 2500)
+        var loading = member("dialogLoading")
+        var record = recorder()
+        var sent = Date.now()
+        probe.sendRequest("POST", "silent", record.ok, record.fail, [])
+        verify(loading.visible)
+        tryCompare(loading, "visible", false, 2000)
+        verify(Date.now() - sent >= 350, "not before the time-out")
+        verify(toastText().indexOf(probe.systemErrorText()) >= 0, toastText())
+        compare(unreachableSpy.count, 1)
+
+        member("toast").close()
+        window.apiToken = "stale-access-token"
+        testServer.addRoute(route("v1/getMe"), 200, "application/json", expiredReply)
+        testServer.addRoute(route("v1/login/officeMan"), 200, "application/json",
+                            JSON.stringify({ ok: true, result: { token: { token: "too-late-token" } } }), 2500)
+        probe.sendRequest("POST", "getMe", record.ok, record.fail, [], false)
+        tryCompare(unreachableSpy, "count", 2, 2000)
+        verify(toastText().indexOf(probe.systemErrorText()) >= 0, toastText())
+        compare(loading.visible, false)
+        compare(window.isLogin, true, "silence is no reason to sign out")
+        compare(probe.settings.boolValue("is_login", false), true)
+
+        // The late answers find nobody waiting.
+        tryVerify(function () { return testServer.requests(route("v1/login/officeMan")).length === 1 })
+        wait(2500)
+        compare(record.successes.length + record.failures.length, 0)
+        compare(window.apiToken, "stale-access-token")
+        compare(testServer.requests(route("v1/getMe")).length, 1, "the call is not repeated")
     }
 
     function test_answersStillReachTheWindowAfterTheCallingPageIsGone() {

@@ -128,6 +128,15 @@ TestCase {
         compare(DateUtility.monthName(13), undefined)
     }
 
+    // Parts of a date that come as text (an input, a record) are numbers all the same.
+    function test_conversionsReadTextAsNumbers() {
+        compare(DateUtility.jalali_to_gregorian("1398", "1", "1"), [2019, 3, 21])
+        compare(DateUtility.jalali_to_gregorian("1399", "12", "30"), [2021, 3, 20])
+        compare(DateUtility.gregorian_to_jalali("2019", "3", "21"), [1398, 1, 1])
+        compare(DateUtility.gregorian_to_jalali("2024", "03", "20"), [1403, 1, 1])
+        compare(DateUtility.dayNumber("1398", "1", "1"), 5)
+    }
+
     function test_dateTexts() {
         compare(DateUtility.formatDate(1398, 1, 5, true), "1398/01/05")
         compare(DateUtility.formatDate(2019, 12, 25, false), "2019-12-25")
@@ -139,6 +148,10 @@ TestCase {
         var nowruz = new Date(2019, 2, 21, 23, 30)
         compare(DateUtility.dateString(nowruz, true), "1398/01/01")
         compare(DateUtility.dateString(nowruz, false), "2019-03-21")
+        // Nothing to show for a missing or unreadable date.
+        compare(DateUtility.dateString(undefined, true), "")
+        compare(DateUtility.dateString(null, false), "")
+        compare(DateUtility.dateString(new Date(NaN), true), "")
         verify(/^\d\d : \d\d$/.test(DateUtility.time()), DateUtility.time())
     }
 

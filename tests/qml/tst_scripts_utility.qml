@@ -53,7 +53,11 @@ TestCase {
             { tag: "million text with commas", value: "1,000,000", expected: "1,000,000" },
             { tag: "misplaced commas", value: "12,34567", expected: "1,234,567" },
             { tag: "seven digits", value: 1234567, expected: "1,234,567" },
-            { tag: "decimal point counts", value: "1234.5", expected: "123,4.5" }
+            { tag: "fraction left alone", value: "1234.5", expected: "1,234.5" },
+            { tag: "long fraction", value: 1234567.891, expected: "1,234,567.891" },
+            { tag: "negative", value: -123456, expected: "-123,456" },
+            { tag: "negative three digits", value: "-123", expected: "-123" },
+            { tag: "negative fraction with commas", value: "-1,234,5678.25", expected: "-12,345,678.25" }
         ]
     }
 
@@ -94,12 +98,29 @@ TestCase {
             { tag: "never rounds up", value: 999999, expected: "999.9K" },
             { tag: "a million", value: 1000000, expected: "1M" },
             { tag: "millions", value: 2345678, expected: "2.3M" },
-            { tag: "seven thousand million", value: 7000000000, expected: "7B" }
+            { tag: "seven thousand million", value: 7000000000, expected: "7B" },
+            { tag: "number as text", value: "2500", expected: "2.5K" },
+            { tag: "persian digits", value: "۱۵۰۰", expected: "1.5K" },
+            { tag: "arabic-indic digits", value: "٢٣٤٥٦٧٨", expected: "2.3M" },
+            { tag: "persian below a thousand", value: "۹۹۹", expected: "۹۹۹" },
+            { tag: "unreadable text", value: "نامشخص", expected: "نامشخص" },
+            { tag: "empty text", value: "", expected: "" },
+            { tag: "NaN", value: NaN, expected: NaN },
+            { tag: "Infinity", value: Infinity, expected: Infinity },
+            { tag: "null", value: null, expected: null }
         ]
     }
 
     function test_getDigit(data) {
         compare(Utility.getDigit(data.value), data.expected)
+    }
+
+    function test_latinDigits() {
+        compare(Utility.latinDigits("۰۱۲۳۴۵۶۷۸۹ ٠١٢٣٤٥٦٧٨٩ 09"), "0123456789 0123456789 09")
+        compare(Utility.latinDigits("پلاک ۱۲"), "پلاک 12")
+        // Below a shortened count's threshold the letter code is never reached with bad input.
+        compare(Utility.getDigitWithLetter(500, 1000), 500)
+        compare(Utility.getDigitWithLetter("x", 1000), "x")
     }
 
     function test_remove_data() {

@@ -31,3 +31,11 @@ void QmlTestService::stop() {
     m_server.stop();
     Q_EMIT originChanged();
 }
+
+void QmlTestService::freeze() {
+    m_server.freeze();
+}
+
+void QmlTestService::thaw() {
+    m_server.thaw();
+}

@@ -27,6 +27,9 @@ public:
     // Stops it and starts it again on the same data (a new port).
     Q_INVOKABLE bool restart(const QStringList &extraArgs = {});
     Q_INVOKABLE void stop();
+    // Freezes the running service and lets it go on: frozen, it takes connections and answers none.
+    Q_INVOKABLE void freeze();
+    Q_INVOKABLE void thaw();
 
 Q_SIGNALS:
     void originChanged();

@@ -31,6 +31,9 @@ void QmlTestSetup::applicationAvailable() {
     TlsTrust::install();
     Host::setApplicationIdentity();
     Host::registerFontFaces();
+    Host::installQtTranslations();
+    // Test builds log requests and replies, so that the tests can check the log keeps secrets out.
+    Host::setRequestLogging(true);
     QmlTypes::registerAll();
     const QByteArray origin = qgetenv("NORVELA_TEST_SERVICE_ORIGIN");
     if (!origin.isEmpty())

@@ -2,9 +2,13 @@
 
 #include "ServiceConfig.h"
 
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QFile>
+#include <QGuiApplication>
 #include <QRegularExpression>
+#include <QWindow>
+#include <QtTest/qtestkeyboard.h>
 
 QmlTestSupport::QmlTestSupport(const QString &homePath, QObject *parent)
     : QObject(parent)
@@ -12,6 +16,10 @@ QmlTestSupport::QmlTestSupport(const QString &homePath, QObject *parent)
 
 void QmlTestSupport::redirectService(const QString &origin) {
     ServiceConfig::instance()->redirectTo(origin);
+}
+
+void QmlTestSupport::setRequestTimeout(int milliseconds) {
+    ServiceConfig::instance()->setRequestTimeout(milliseconds);
 }
 
 bool QmlTestSupport::fileExists(const QString &path) const {
@@ -38,9 +46,52 @@ void QmlTestSupport::captureOpenedUrls() {
         QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "openUrl");
 }
 
+namespace {
+
+// QDesktopServices reports whether a URL handler could be called, not what it did: a handler
+// method that does not exist is the way to make it answer false. Qt warns about the missing
+// method each time; that warning is the expected one and is kept out of the test's output.
+const char refusingMethod[] = "refuseOpening";
+QtMessageHandler previousMessageHandler = nullptr;
+
+void dropRefusalWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message) {
+    if (message.contains(QLatin1String("QmlTestSupport::") + QLatin1String(refusingMethod)))
+        return;
+    if (previousMessageHandler)
+        previousMessageHandler(type, context, message);
+}
+
+} // namespace
+
+void QmlTestSupport::refuseOpeningUrls(bool refuse) {
+    if (!refuse) {
+        captureOpenedUrls();
+        return;
+    }
+    m_capturing = true;
+    if (!previousMessageHandler)
+        previousMessageHandler = qInstallMessageHandler(dropRefusalWarnings);
+    for (const char *scheme : {"http", "https", "file"})
+        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, refusingMethod);
+}
+
+QString QmlTestSupport::clipboardText() const {
+    return QGuiApplication::clipboard()->text();
+}
+
 void QmlTestSupport::openUrl(const QUrl &url) {
     m_openedUrls << url.toString();
     Q_EMIT urlOpened(url.toString());
+}
+
+void QmlTestSupport::typeText(const QString &text) {
+    QWindow *window = QGuiApplication::focusWindow();
+    if (!window) {
+        qWarning("typeText: no window has the focus");
+        return;
+    }
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, window, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
 void QmlTestSupport::expectWarning(const QString &pattern) {

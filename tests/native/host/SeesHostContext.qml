@@ -19,6 +19,11 @@ Window {
                 && Qt.application.organization === "Norvela"
                 && serviceConfig.apiBaseUrl.length > 0
                 && utility.getTempDirectory().indexOf("/Norvela/Norvela/temp/") > 0
+                // Qt's own dialogs in Persian and right to left; no request log unless the
+                // program's build asks for it.
+                && Qt.application.layoutDirection === Qt.RightToLeft
+                && qsTranslate("QFileDialog", "Look in:") !== "Look in:"
+                && requestLogging === false
         Qt.exit(ok ? 0 : 4)
     }
 }
