@@ -75,14 +75,14 @@ FileDetailDriver {
         return find(page, "input_" + key)
     }
 
-    // Keys for what the test's keyboard can type; other text as an input method commits it.
+    // Typed key by key, Persian letters and digits as the Persian keyboard layout sends them.
     function typeInto(field, text) {
         field.input.forceActiveFocus()
         test.tryCompare(field.input, "activeFocus", true)
         if (/^[\x20-\x7e]*$/.test(text))
             type(text)
         else
-            field.input.insert(field.input.cursorPosition, text)
+            testSupport.typeText(text)
     }
 
     function fill(page, values) {
