@@ -1,6 +1,7 @@
 #!/bin/sh
 # Saves pictures of the real program: the splash page, both sign-in tabs and the code page, then
-# the file detail page and the map picker, then the plans, orders, transactions and archive shop.
+# the file detail page and the map picker, the plans, orders, transactions and archive shop, then
+# the listing form's steps, calculator and pictures.
 # The sign-in pictures need a stand-in service with demo data on the program's default address
 # (port 8443); the other pictures start a stand-in service of their own:
 #   norvela-devserver --seed demo --fixed-code 1234 &
@@ -18,3 +19,5 @@ NORVELA_TEST_DEVSERVER="$build/devserver/norvela-devserver" xvfb-run -a -s "-scr
     "$build/tests/support/norvela-qmltest" -input "$root/tools/screenshot-client/file-detail-screens.qml"
 NORVELA_TEST_DEVSERVER="$build/devserver/norvela-devserver" xvfb-run -a -s "-screen 0 1366x768x24" \
     "$build/tests/support/norvela-qmltest" -input "$root/tools/screenshot-client/plan-screens.qml"
+NORVELA_TEST_DEVSERVER="$build/devserver/norvela-devserver" xvfb-run -a -s "-screen 0 1366x768x24" \
+    "$build/tests/support/norvela-qmltest" -input "$root/tools/screenshot-client/file-form-screens.qml"
