@@ -132,13 +132,15 @@ int main(int argc, char *argv[]) {
     for (int i = 0; i < stepCount; ++i) {
         const double queries = median(queried[i]);
         const double total = median(shown[i]);
-        std::printf("%-10s %16.2f %12.2f %22.2f %14.2f\n", steps[i], queries, median(built[i]), total, first[i]);
+        std::printf("%-10s %16.2f %12.2f %22.2f %14.2f\n", steps[i], queries, median(built[i]), total,
+                    first[i]);
         if (i >= 2)
             formQueries += queries;
         slowest = std::max(slowest, total);
     }
-    std::printf("all schema queries of the sale-apartment form (general and detail): %.2f ms (goal: within 8 ms)\n",
-                formQueries);
+    std::printf(
+        "all schema queries of the sale-apartment form (general and detail): %.2f ms (goal: within 8 ms)\n",
+        formQueries);
     std::printf("slowest step built and laid out: %.2f ms (goal: within 50 ms)\n", slowest);
     return 0;
 }
