@@ -1,0 +1,88 @@
+import QtQuick 2.15
+import QtTest 1.15
+
+// Works the profile and users' pages as a user does, and reads what they did on the service.
+MainPageDriver {
+    id: accountDriver
+
+    // One of the window's own children (toast, dialogLoading, ...).
+    function windowPart(name) {
+        for (var i = 0; i < window.contentData.length; ++i) {
+            if (window.contentData[i].objectName === name)
+                return window.contentData[i]
+        }
+        test.fail("no " + name + " on the window")
+    }
+
+    // Opens a menu entry (a child of `groupKey`, or a top-level one) and returns its page.
+    function openSection(groupKey, key) {
+        if (groupKey)
+            clickChildEntry(groupKey, key)
+        else
+            clickMenuRow(key)
+        test.tryVerify(function () { return mainStack.currentItem !== null && !mainStack.busy }, 10000)
+        waitIdle()
+        return mainStack.currentItem
+    }
+
+    // Types `text` (Persian letters and digits as well) into a form field, after emptying it.
+    function enter(formField, text) {
+        formField.text = ""
+        formField.input.forceActiveFocus()
+        test.tryCompare(formField.input, "activeFocus", true)
+        testSupport.typeText(text)
+    }
+
+    // The toast's text contains `text`; then it is closed.
+    function expectToast(text) {
+        waitToast(text)
+        closeToast()
+    }
+
+    // Scrolls the flickable that holds `item` until the item is in view, as a user would.
+    function reveal(item) {
+        var flickable = item.parent
+        while (flickable && flickable.contentY === undefined)
+            flickable = flickable.parent
+        if (!flickable)
+            return
+        var place = item.mapToItem(flickable.contentItem, 0, 0)
+        if (place.y < flickable.contentY)
+            flickable.contentY = place.y
+        else if (place.y + item.height > flickable.contentY + flickable.height)
+            flickable.contentY = place.y + item.height - flickable.height
+        test.waitForRendering(flickable)
+    }
+
+    function clickInView(item) {
+        reveal(item)
+        click(item)
+    }
+
+    // The first button inside `item` whose objectName is `name`, clicked once laid out.
+    function press(item, name) {
+        var button = test.findChild(item, name)
+        test.verify(button !== null, "no " + name)
+        test.waitForRendering(button)
+        click(button)
+    }
+
+    function me(token) {
+        return expectOk(service("getMe", {}, { token: token }), "the current user").user
+    }
+
+    function office(token, role) {
+        return expectOk(service((role || "officeMan") + "/office/getMyOffice", {}, { token: token }), "the office").office
+    }
+
+    // The office's staff as the service lists them, every status but deleted.
+    function staff(token) {
+        return expectOk(service("officeMan/users/searchUsers", { page: 1, count: 100 }, { token: token }),
+                        "the staff").users.data
+    }
+
+    function staffMember(token, username) {
+        var found = staff(token).filter(function (user) { return user.username === username })
+        return found.length > 0 ? found[0] : null
+    }
+}
