@@ -55,7 +55,7 @@ Column {
         hintColor: Colors.lightGrey
         iconColor: Colors.primary
         iconSize: Utility.IconSize.normal
-        hasIcon: root.chooser
+        hasIcon: root.chooser && !root.readOnly
         iconToRight: false
         input.readOnly: root.readOnly || root.chooser
         input.activeFocusOnPress: !root.readOnly && !root.chooser

@@ -232,6 +232,7 @@ Item {
                 spacing: 2
 
                 IranSansText {
+                    anchors.left: parent.left
                     topPadding: 0
                     text: "ثبت دفتر املاک"
                     textSize: Utility.TextSize.XLarge
@@ -240,6 +241,7 @@ Item {
                 }
 
                 IranSansText {
+                    anchors.left: parent.left
                     topPadding: 0
                     text: "برای شروع کار، مشخصات خود و دفتر املاک خود را ثبت کنید"
                     textSize: Utility.TextSize.medium
@@ -274,8 +276,10 @@ Item {
         Column {
             id: content
 
-            // Two fields side by side, with the gap between them.
-            readonly property real halfWidth: (width - 2 * 24 - 20) / 2
+            // The width of a field when `columns` share a row, with the gaps between them.
+            function fieldWidth(columns) {
+                return (width - 2 * 24 - (columns - 1) * 20) / columns
+            }
 
             y: 24
             anchors.horizontalCenter: parent.horizontalCenter
@@ -302,7 +306,7 @@ Item {
                     }
 
                     Grid {
-                        columns: 2
+                        columns: 4
                         columnSpacing: 20
                         rowSpacing: 14
 
@@ -310,7 +314,7 @@ Item {
                             id: fnameField
 
                             objectName: "fnameField"
-                            width: content.halfWidth
+                            width: content.fieldWidth(4)
                             label: "نام"
                         }
 
@@ -318,7 +322,7 @@ Item {
                             id: lnameField
 
                             objectName: "lnameField"
-                            width: content.halfWidth
+                            width: content.fieldWidth(4)
                             label: "نام خانوادگی"
                         }
 
@@ -326,7 +330,7 @@ Item {
                             id: emailField
 
                             objectName: "emailField"
-                            width: content.halfWidth
+                            width: content.fieldWidth(4)
                             label: "ایمیل"
                             field.inputType: Qt.ImhEmailCharactersOnly
                         }
@@ -335,7 +339,7 @@ Item {
                             id: mobileField
 
                             objectName: "mobileField"
-                            width: content.halfWidth
+                            width: content.fieldWidth(4)
                             label: "شماره همراه"
                             readOnly: true
                         }
@@ -375,7 +379,7 @@ Item {
                     }
 
                     Grid {
-                        columns: 2
+                        columns: 3
                         columnSpacing: 20
                         rowSpacing: 14
 
@@ -383,7 +387,7 @@ Item {
                             id: officeTitleField
 
                             objectName: "officeTitleField"
-                            width: content.halfWidth
+                            width: content.fieldWidth(3)
                             label: "نام دفتر"
                             readOnly: !profilePage.officeEditable
                         }
@@ -392,7 +396,7 @@ Item {
                             id: areaField
 
                             objectName: "areaField"
-                            width: content.halfWidth
+                            width: content.fieldWidth(3)
                             label: "منطقه"
                             chooser: true
                             readOnly: !profilePage.officeEditable
@@ -400,6 +404,16 @@ Item {
                             text: profilePage.selectedZone ? profilePage.textOf(profilePage.selectedZone.title)
                                                            : (profilePage.officeEditable ? profilePage.chooseText : "")
                             onClicked: profilePage.openZones()
+                        }
+
+                        FormField {
+                            id: websiteField
+
+                            objectName: "websiteField"
+                            width: content.fieldWidth(3)
+                            label: "وب سایت"
+                            readOnly: !profilePage.officeEditable
+                            field.inputType: Qt.ImhUrlCharactersOnly
                         }
                     }
 
@@ -413,7 +427,7 @@ Item {
                     }
 
                     Grid {
-                        columns: 2
+                        columns: 3
                         columnSpacing: 20
                         rowSpacing: 14
 
@@ -421,7 +435,7 @@ Item {
                             id: locationField
 
                             objectName: "locationField"
-                            width: content.halfWidth
+                            width: content.fieldWidth(3)
                             label: "موقعیت دفتر روی نقشه"
                             chooser: true
                             readOnly: !profilePage.officeEditable
@@ -432,20 +446,10 @@ Item {
                         }
 
                         FormField {
-                            id: websiteField
-
-                            objectName: "websiteField"
-                            width: content.halfWidth
-                            label: "وب سایت"
-                            readOnly: !profilePage.officeEditable
-                            field.inputType: Qt.ImhUrlCharactersOnly
-                        }
-
-                        FormField {
                             id: phoneField
 
                             objectName: "phoneField"
-                            width: content.halfWidth
+                            width: content.fieldWidth(3)
                             label: "تلفن ثابت"
                             readOnly: !profilePage.officeEditable
                             field.inputType: Qt.ImhDigitsOnly
@@ -456,7 +460,7 @@ Item {
                             id: officeMobileField
 
                             objectName: "officeMobileField"
-                            width: content.halfWidth
+                            width: content.fieldWidth(3)
                             label: "تلفن همراه دفتر"
                             readOnly: !profilePage.officeEditable
                             field.inputType: Qt.ImhDigitsOnly

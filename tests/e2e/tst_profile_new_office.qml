@@ -65,7 +65,7 @@ TestCase {
         tryVerify(function () { return zoneList.count > 0 && zoneList.count < page.zones.length })
         verify(page.zoneDialog.shown.every(function (z) { return (z.title + z.description).indexOf("احمد") >= 0 }))
         var zone = page.zoneDialog.shown[0]
-        waitForRendering(zoneList)
+        zoneList.forceLayout()
         mouseClick(zoneList.itemAtIndex(0))
         driver.waitClosed(page.zoneDialog)
         compare(page.area.text, zone.title)
@@ -79,7 +79,6 @@ TestCase {
         tryCompare(driver.stack, "depth", 2)
         var map = driver.stack.currentItem
         tryVerify(function () { return map.map !== null && !driver.stack.busy }, 10000)
-        waitForRendering(map.map)
         var point = Qt.point(Math.round(map.map.width / 3), Math.round(map.map.height / 2))
         var picked = map.map.toCoordinate(point)
         mouseClick(map.map, point.x, point.y)
