@@ -14,6 +14,12 @@ MainPageDriver {
         test.fail("no " + name + " on the window")
     }
 
+    // `text` with Persian and Arabic-Indic digits as 0-9, as the program's inputs hold it.
+    function latin(text) {
+        return String(text).replace(/[\u06F0-\u06F9]/g, function (d) { return String(d.charCodeAt(0) - 0x06F0) })
+                           .replace(/[\u0660-\u0669]/g, function (d) { return String(d.charCodeAt(0) - 0x0660) })
+    }
+
     // Opens a menu entry (a child of `groupKey`, or a top-level one) and returns its page.
     function openSection(groupKey, key) {
         if (groupKey)
@@ -51,7 +57,6 @@ MainPageDriver {
             flickable.contentY = place.y
         else if (place.y + item.height > flickable.contentY + flickable.height)
             flickable.contentY = place.y + item.height - flickable.height
-        test.waitForRendering(flickable)
     }
 
     function clickInView(item) {
@@ -59,11 +64,10 @@ MainPageDriver {
         click(item)
     }
 
-    // The first button inside `item` whose objectName is `name`, clicked once laid out.
+    // The first button inside `item` whose objectName is `name`, clicked.
     function press(item, name) {
         var button = test.findChild(item, name)
         test.verify(button !== null, "no " + name)
-        test.waitForRendering(button)
         click(button)
     }
 
@@ -84,5 +88,44 @@ MainPageDriver {
     function staffMember(token, username) {
         var found = staff(token).filter(function (user) { return user.username === username })
         return found.length > 0 ? found[0] : null
+    }
+
+    // --- the users' page ----------------------------------------------------------------------
+
+    // The row of the users' page showing `username` (an adviser's user name or a manager's phone).
+    function userRow(page, username) {
+        for (var i = 0; i < page.userModel.count; ++i) {
+            var user = page.userModel.get(i)
+            if (user.username === username || user.phone === username)
+                return i
+        }
+        return -1
+    }
+
+    function waitForList(page) {
+        test.tryVerify(function () { return !page.pager.busy }, 10000)
+        waitIdle()
+    }
+
+    // Clicks the row's manage button and returns the titles the manage list offers.
+    function openManage(page, username) {
+        var index = userRow(page, username)
+        test.verify(index >= 0, "no row for " + username)
+        page.list.positionViewAtIndex(index, ListView.Contain)
+        press(page.list.itemAtIndex(index), "manageButton")
+        waitOpened(page.manageDialog)
+        var titles = []
+        for (var i = 0; i < page.manageDialog.items.count; ++i)
+            titles.push(page.manageDialog.items.get(i).title)
+        return titles
+    }
+
+    // Opens the manage list of `username`'s row and chooses the entry titled `title`.
+    function manage(page, username, title) {
+        var titles = openManage(page, username)
+        var index = titles.indexOf(title)
+        test.verify(index >= 0, title + " is not offered: " + titles.join(", "))
+        test.mouseClick(page.manageDialog.listItem.itemAtIndex(index))
+        waitClosed(page.manageDialog)
     }
 }

@@ -79,7 +79,7 @@ E2eDriver {
         var index = groupIndex(key)
         test.verify(index >= 0, "no menu row " + key)
         menuList.positionViewAtIndex(index, ListView.Contain)
-        test.waitForRendering(menuList)
+        menuList.forceLayout()
         var row = menuList.itemAtIndex(index)
         test.verify(row !== null)
         return row
@@ -103,11 +103,11 @@ E2eDriver {
         var child = children.itemAtIndex(keys.indexOf(childKey))
         test.verify(child !== null, "no entry " + childKey)
         menuList.positionViewAtIndex(index, ListView.Beginning)
-        test.waitForRendering(menuList)
+        menuList.forceLayout()
         var place = child.mapToItem(menuList, 0, 0)
         if (place.y + child.height > menuList.height)
             menuList.contentY += place.y + child.height - menuList.height
-        test.waitForRendering(menuList)
+        menuList.forceLayout()
         test.mouseClick(child)
     }
 
