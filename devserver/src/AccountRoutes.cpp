@@ -6,6 +6,7 @@
 #include "Passwords.h"
 #include "Records.h"
 #include "ServiceContext.h"
+#include "SignInGuard.h"
 #include "TextRules.h"
 
 #include <filesystem>
@@ -51,6 +52,9 @@ nlohmann::json managerLogin(Call &call) {
                                      ? std::to_string(Ids::randomInt(1000, 9999))
                                      : call.context.options().fixedCode;
         Transaction transaction(call.db);
+        const ServiceOptions &options = call.context.options();
+        SignInGuard::codeRequested(call.db, mobile, {options.codeIntervalSeconds, options.codesPerHour},
+                                   Clock::nowMs());
         call.db
             .prepare(
                 "INSERT INTO login_codes(mobile, code, expires_ms, attempts) VALUES(?, ?, ?, 0) "
@@ -69,10 +73,13 @@ nlohmann::json managerLogin(Call &call) {
     const std::string code = call.params.text("verificationCode");
     {
         Transaction transaction(call.db);
+        const std::int64_t now = Clock::nowMs();
+        // A locked number is refused before its code is even looked at, the right one included.
+        SignInGuard::checkCodeLock(call.db, mobile, now);
         Statement statement =
             call.db.prepare("SELECT code, expires_ms, attempts FROM login_codes WHERE mobile = ?");
         statement.bind(1, mobile);
-        if (!statement.step() || statement.integer(1) < Clock::nowMs())
+        if (!statement.step() || statement.integer(1) < now)
             throw ApiError::refused("کد تایید منقضی شده است؛ لطفا دوباره کد دریافت کنید");
         if (statement.integer(2) >= kCodeAttempts)
             throw ApiError::refused(
@@ -82,10 +89,12 @@ nlohmann::json managerLogin(Call &call) {
             call.db.prepare("UPDATE login_codes SET attempts = attempts + 1 WHERE mobile = ?")
                 .bind(1, mobile)
                 .run();
+            SignInGuard::wrongCode(call.db, mobile, now);
             transaction.commit();
             throw ApiError::refused("کد تایید وارد شده اشتباه است");
         }
         call.db.prepare("DELETE FROM login_codes WHERE mobile = ?").bind(1, mobile).run();
+        SignInGuard::codeAccepted(call.db, mobile);
 
         Statement existing = call.db.prepare("SELECT id, system_role, status FROM users WHERE username = ?");
         existing.bind(1, mobile);
@@ -120,15 +129,32 @@ nlohmann::json employeeLogin(Call &call) {
         return refresh(call);
     const std::string username = call.params.text("username");
     const std::string password = call.params.text("password");
+    {
+        // Counted as a failure before the password is checked, so that attempts sent at once
+        // cannot slip past the limit together.
+        Transaction transaction(call.db);
+        SignInGuard::passwordAttempt(call.db, username, Clock::nowMs());
+        transaction.commit();
+    }
+    // Only advisers sign in by password; a manager's account is entered with the code sent to
+    // his mobile, whatever password it may have been given.
     Statement statement =
         call.db.prepare("SELECT id, password_hash, password_salt, status FROM users WHERE username = ? AND "
-                        "password_hash IS NOT NULL");
+                        "password_hash IS NOT NULL AND system_role = 'employee'");
     statement.bind(1, username);
     if (!statement.step() || !Passwords::verify(password, statement.text(1), statement.text(2)))
         throw ApiError::refused("نام کاربری یا رمز عبور اشتباه است");
-    if (statement.integer(3) <= 0)
+    const std::string userId = statement.text(0);
+    const bool active = statement.integer(3) > 0;
+    statement.reset();
+    {
+        Transaction transaction(call.db);
+        SignInGuard::passwordAccepted(call.db, username);
+        transaction.commit();
+    }
+    if (!active)
         throw ApiError::refused("حساب کاربری شما غیرفعال است؛ با مدیر دفتر تماس بگیرید");
-    return signInUser(call, statement.text(0));
+    return signInUser(call, userId);
 }
 
 nlohmann::json getMe(Call &call) {

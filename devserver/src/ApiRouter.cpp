@@ -28,9 +28,46 @@ void ApiRouter::role(const std::string &path, Access access, RouteHandler handle
 }
 
 void ApiRouter::install(httplib::Server &server) {
-    server.Post(R"(/api/(v1|v2)/(.+))", [this](const httplib::Request &request, httplib::Response &response) {
-        dispatch(request, response);
+    server.Post(R"(/api/(v1|v2)/(.+))", [this](const httplib::Request &request, httplib::Response &response,
+                                               const httplib::ContentReader &reader) {
+        std::string body;
+        const int refusal = readBody(request, response, reader, kBodyLimit, body);
+        if (refusal == 0) {
+            dispatch(request, response, body);
+            return;
+        }
+        // What is left of the body cannot be told from the next request.
+        response.set_header("Connection", "close");
+        reply(response, refusal,
+              Envelope::failure(
+                  refusal == 413 ? ApiError(413, "حجم درخواست بیش از حد مجاز است", {}, "E_PAYLOAD_TOO_LARGE")
+                                 : ApiError::badRequest("متن درخواست ناقص رسید")));
     });
+}
+
+int ApiRouter::readBody(const httplib::Request &request, httplib::Response &response,
+                        const httplib::ContentReader &reader, std::size_t limit, std::string &body) {
+    bool tooLong = false;
+    std::size_t seen = 0;
+    auto keep = [&](const char *data, std::size_t length) {
+        seen += length;
+        if (seen > limit) {
+            // What a sender still sends after the limit is read and dropped (within reason), so
+            // that it can read the refusal instead of having its connection reset.
+            tooLong = true;
+            return seen <= 2 * limit;
+        }
+        body.append(data, length);
+        return true;
+    };
+    // A multipart body is read part by part; a route that takes none refuses it afterwards.
+    const bool read = request.is_multipart_form_data()
+                          ? reader([](const httplib::MultipartFormData &) { return true; }, keep)
+                          : reader(keep);
+    // The library itself refuses (413) a declared length over the server's limit.
+    if (tooLong || (!read && response.status == 413))
+        return 413;
+    return read ? 0 : 400;
 }
 
 void ApiRouter::reply(httplib::Response &response, int status, const nlohmann::json &body) {
@@ -76,7 +113,8 @@ void ApiRouter::checkAccess(const Caller &caller, Access access) {
     }
 }
 
-void ApiRouter::dispatch(const httplib::Request &request, httplib::Response &response) {
+void ApiRouter::dispatch(const httplib::Request &request, httplib::Response &response,
+                         const std::string &body) {
     const std::string path = request.matches[2];
     try {
         const Route *route = find(path);
@@ -86,16 +124,16 @@ void ApiRouter::dispatch(const httplib::Request &request, httplib::Response &res
         const std::string contentType = request.get_header_value("Content-Type");
         Params params;
         if (contentType.find("application/x-www-form-urlencoded") != std::string::npos) {
-            params = Params::fromForm(request.body);
+            params = Params::fromForm(body);
         } else if (contentType.find("multipart/") != std::string::npos) {
             throw ApiError(415,
                            "نوع محتوای درخواست برای این مسیر پشتیبانی "
                            "نمی‌شود",
                            {}, "E_UNSUPPORTED_MEDIA");
-        } else if (contentType.empty() && !request.body.empty() && request.body.front() != '{') {
-            params = Params::fromForm(request.body);
+        } else if (contentType.empty() && !body.empty() && body.front() != '{') {
+            params = Params::fromForm(body);
         } else {
-            params = Params::fromJson(request.body);
+            params = Params::fromJson(body);
         }
 
         auto lease = m_context.database().acquire();

@@ -43,6 +43,9 @@ public:
         Founder   // an office manager, with or without an office
     };
 
+    // The largest body any route takes (photos may be several megabytes; nothing else comes close).
+    static constexpr std::size_t kBodyLimit = 24 * 1024 * 1024;
+
     explicit ApiRouter(ServiceContext &context);
 
     void plain(const std::string &path, Access access, RouteHandler handler);
@@ -51,6 +54,10 @@ public:
 
     // Shared by the upload routes, which read their own bodies.
     static void reply(httplib::Response &response, int status, const nlohmann::json &body);
+    // Reads a body of at most `limit` bytes, however it is sent (with a length or in chunks).
+    // Returns 0, or the status to refuse it with: 413 when it is longer, 400 when it breaks off.
+    static int readBody(const httplib::Request &request, httplib::Response &response,
+                        const httplib::ContentReader &reader, std::size_t limit, std::string &body);
     static void checkAccess(const Caller &caller, Access access);
 
 private:
@@ -58,7 +65,7 @@ private:
         Access access;
         RouteHandler handler;
     };
-    void dispatch(const httplib::Request &request, httplib::Response &response);
+    void dispatch(const httplib::Request &request, httplib::Response &response, const std::string &body);
     const Route *find(const std::string &path) const;
 
     ServiceContext &m_context;

@@ -1,5 +1,6 @@
 #include "Database.h"
 
+#include "JsonNesting.h"
 #include "SearchColumns.h"
 
 #include <sqlite3.h>
@@ -11,6 +12,9 @@ namespace {
 std::runtime_error sqlError(sqlite3 *db, const std::string &what) {
     return std::runtime_error(what + ": " + (db ? sqlite3_errmsg(db) : "no database"));
 }
+
+// From how many listings on the planner needs statistics to choose well.
+constexpr std::int64_t kAnalyseFrom = 5000;
 
 const char *const kSchema = R"SQL(
 CREATE TABLE IF NOT EXISTS meta(key TEXT PRIMARY KEY, value TEXT);
@@ -50,6 +54,12 @@ CREATE TABLE IF NOT EXISTS access_tokens(
 CREATE INDEX IF NOT EXISTS access_tokens_session ON access_tokens(session_id);
 CREATE TABLE IF NOT EXISTS login_codes(
     mobile TEXT PRIMARY KEY, code TEXT NOT NULL, expires_ms INTEGER NOT NULL, attempts INTEGER NOT NULL);
+CREATE TABLE IF NOT EXISTS code_requests(mobile TEXT NOT NULL, sent_ms INTEGER NOT NULL);
+CREATE INDEX IF NOT EXISTS code_requests_mobile ON code_requests(mobile, sent_ms);
+CREATE INDEX IF NOT EXISTS code_requests_time ON code_requests(sent_ms);
+CREATE TABLE IF NOT EXISTS sign_in_failures(
+    subject TEXT PRIMARY KEY, failures INTEGER NOT NULL, last_ms INTEGER NOT NULL);
+CREATE INDEX IF NOT EXISTS sign_in_failures_time ON sign_in_failures(last_ms);
 CREATE TABLE IF NOT EXISTS folders(
     id TEXT PRIMARY KEY, office_id TEXT NOT NULL, title TEXT NOT NULL, query TEXT NOT NULL,
     system_folder INTEGER NOT NULL, options TEXT NOT NULL DEFAULT '{}', users TEXT NOT NULL DEFAULT '[]',
@@ -75,12 +85,17 @@ CREATE TABLE IF NOT EXISTS property_files(
     t_address TEXT,
     t_district TEXT,
     t_fileDetail TEXT,
-    t_disc TEXT);
+    t_disc TEXT,
+    flags TEXT,
+    e_parking_lot TEXT);
 CREATE UNIQUE INDEX IF NOT EXISTS files_tracking ON property_files(office_id, tracking_id);
--- Earlier, narrower indexes of the listing searches (see kSearchIndexes).
+-- Earlier, narrower indexes of the listing searches (see kSearchUpkeep).
 DROP INDEX IF EXISTS files_office_date;
 DROP INDEX IF EXISTS files_office_created;
-CREATE INDEX IF NOT EXISTS files_office ON property_files(office_id, deal_type, status);
+DROP INDEX IF EXISTS files_office;
+DROP INDEX IF EXISTS files_by_date;
+DROP INDEX IF EXISTS files_by_creation;
+DROP INDEX IF EXISTS files_by_option;
 CREATE INDEX IF NOT EXISTS files_shared ON property_files(shared) WHERE shared = 1;
 CREATE INDEX IF NOT EXISTS files_source ON property_files(office_id, source_id);
 CREATE TABLE IF NOT EXISTS bookmarks(
@@ -129,6 +144,12 @@ CREATE TABLE IF NOT EXISTS contact_messages(
     created_at TEXT NOT NULL);
 CREATE TABLE IF NOT EXISTS listing_generation(id INTEGER PRIMARY KEY CHECK (id = 1), value INTEGER NOT NULL);
 INSERT OR IGNORE INTO listing_generation VALUES (1, 0);
+-- The texts of the search bar, indexed by every three characters, so that a containment search
+-- looks its matches up instead of reading every listing. It keeps no copy of the texts (they stay
+-- in property_files) and follows the listings' row ids, which nothing here renumbers.
+CREATE VIRTUAL TABLE IF NOT EXISTS listing_text USING fts5(
+    t_name_family, t_mobile, t_address, t_district, t_fileDetail, t_disc,
+    content = 'property_files', content_rowid = 'rowid', tokenize = 'trigram case_sensitive 1');
 )SQL";
 
 // What keeps the listing searches fast. Two wide indexes serve them in their two usual orders:
@@ -136,11 +157,20 @@ INSERT OR IGNORE INTO listing_generation VALUES (1, 0);
 // never read the listings they skip. Triggers raise the generation of what searches read (the
 // listings and the bookmarks) on every change, so that a kept total is never answered stale.
 const char *const kSearchUpkeep = R"SQL(
-CREATE INDEX IF NOT EXISTS files_by_date ON property_files(
-    office_id, file_date_ms DESC, created_at DESC, id, status, system_file, deal_type, just_owner_access,
-    created_by);
-CREATE INDEX IF NOT EXISTS files_by_creation ON property_files(
-    office_id, created_at DESC, id, status, system_file, deal_type, just_owner_access, created_by);
+CREATE INDEX IF NOT EXISTS files_by_date_v2 ON property_files(
+    office_id, file_date_ms DESC, created_at DESC, id, status, system_file, deal_type, property_type,
+    just_owner_access, created_by, deal_status);
+CREATE INDEX IF NOT EXISTS files_by_creation_v2 ON property_files(
+    office_id, created_at DESC, id, status, system_file, deal_type, property_type, just_owner_access, created_by,
+    deal_status);
+-- Lists of one deal (and property) type sorted by an attribute: the candidates and their sort
+-- keys come from the index alone, and only the page's own listings are read.
+CREATE INDEX IF NOT EXISTS files_by_type ON property_files(
+    office_id, deal_type, property_type, status, system_file, just_owner_access, created_by, n_price, n_rent,
+    n_mortgage, n_home, n_area, n_room, n_price_meter, n_floorspace, file_date_ms, created_at, id);
+-- Option filters within a type: only the listings that have the options are read.
+CREATE INDEX IF NOT EXISTS files_by_option_v2 ON property_files(
+    office_id, deal_type, property_type, status, flags, e_parking_lot);
 CREATE TRIGGER IF NOT EXISTS listing_added AFTER INSERT ON property_files
     BEGIN UPDATE listing_generation SET value = value + 1 WHERE id = 1; END;
 CREATE TRIGGER IF NOT EXISTS listing_changed AFTER UPDATE ON property_files
@@ -151,6 +181,27 @@ CREATE TRIGGER IF NOT EXISTS bookmark_added AFTER INSERT ON bookmarks
     BEGIN UPDATE listing_generation SET value = value + 1 WHERE id = 1; END;
 CREATE TRIGGER IF NOT EXISTS bookmark_removed AFTER DELETE ON bookmarks
     BEGIN UPDATE listing_generation SET value = value + 1 WHERE id = 1; END;
+CREATE TRIGGER IF NOT EXISTS listing_text_added AFTER INSERT ON property_files BEGIN
+    INSERT INTO listing_text(rowid, t_name_family, t_mobile, t_address, t_district, t_fileDetail, t_disc)
+    VALUES (new.rowid, new.t_name_family, new.t_mobile, new.t_address, new.t_district, new.t_fileDetail,
+            new.t_disc);
+END;
+CREATE TRIGGER IF NOT EXISTS listing_text_removed AFTER DELETE ON property_files BEGIN
+    INSERT INTO listing_text(listing_text, rowid, t_name_family, t_mobile, t_address, t_district, t_fileDetail,
+                             t_disc)
+    VALUES ('delete', old.rowid, old.t_name_family, old.t_mobile, old.t_address, old.t_district,
+            old.t_fileDetail, old.t_disc);
+END;
+CREATE TRIGGER IF NOT EXISTS listing_text_changed
+AFTER UPDATE OF t_name_family, t_mobile, t_address, t_district, t_fileDetail, t_disc ON property_files BEGIN
+    INSERT INTO listing_text(listing_text, rowid, t_name_family, t_mobile, t_address, t_district, t_fileDetail,
+                             t_disc)
+    VALUES ('delete', old.rowid, old.t_name_family, old.t_mobile, old.t_address, old.t_district,
+            old.t_fileDetail, old.t_disc);
+    INSERT INTO listing_text(rowid, t_name_family, t_mobile, t_address, t_district, t_fileDetail, t_disc)
+    VALUES (new.rowid, new.t_name_family, new.t_mobile, new.t_address, new.t_district, new.t_fileDetail,
+            new.t_disc);
+END;
 -- Whatever happened while the triggers were away counts as a change.
 UPDATE listing_generation SET value = value + 1 WHERE id = 1;
 )SQL";
@@ -163,15 +214,58 @@ Statement::Statement(sqlite3 *db, const std::string &sql)
         throw sqlError(db, "prepare failed (" + sql.substr(0, 80) + ")");
 }
 
+Statement::Statement(sqlite3_stmt *prepared, StatementCache *cache, std::string sql)
+    : m_db(sqlite3_db_handle(prepared))
+    , m_stmt(prepared)
+    , m_cache(cache)
+    , m_sql(std::move(sql)) {}
+
 Statement::~Statement() {
-    if (m_stmt)
+    if (!m_stmt)
+        return;
+    if (m_cache)
+        m_cache->giveBack(std::move(m_sql), m_stmt);
+    else
         sqlite3_finalize(m_stmt);
 }
 
 Statement::Statement(Statement &&other) noexcept
     : m_db(other.m_db)
-    , m_stmt(other.m_stmt) {
+    , m_stmt(other.m_stmt)
+    , m_cache(other.m_cache)
+    , m_sql(std::move(other.m_sql)) {
     other.m_stmt = nullptr;
+}
+
+StatementCache::~StatementCache() {
+    for (auto &kept : m_kept)
+        sqlite3_finalize(kept.second);
+}
+
+Statement StatementCache::take(const std::string &sql) {
+    for (auto it = m_kept.rbegin(); it != m_kept.rend(); ++it) {
+        if (it->first == sql) {
+            sqlite3_stmt *statement = it->second;
+            m_kept.erase(std::next(it).base());
+            return Statement(statement, this, sql);
+        }
+    }
+    sqlite3_stmt *statement = nullptr;
+    if (sqlite3_prepare_v3(m_db, sql.c_str(), static_cast<int>(sql.size()), SQLITE_PREPARE_PERSISTENT,
+                           &statement, nullptr) != SQLITE_OK)
+        throw sqlError(m_db, "prepare failed (" + sql.substr(0, 80) + ")");
+    return Statement(statement, this, sql);
+}
+
+void StatementCache::giveBack(std::string sql, sqlite3_stmt *statement) {
+    // A statement kept for later holds no read transaction open and no values bound.
+    sqlite3_reset(statement);
+    sqlite3_clear_bindings(statement);
+    if (m_kept.size() >= kCapacity) {
+        sqlite3_finalize(m_kept.front().second);
+        m_kept.erase(m_kept.begin());
+    }
+    m_kept.emplace_back(std::move(sql), statement);
 }
 
 Statement &Statement::bind(int index, std::int64_t value) {
@@ -265,8 +359,12 @@ nlohmann::json Statement::rowObject() const {
         const int type = sqlite3_column_type(m_stmt, i);
         if (name.rfind("j:", 0) == 0) {
             name.erase(0, 2);
-            object[name] =
-                type == SQLITE_NULL ? nlohmann::json() : nlohmann::json::parse(text(i), nullptr, false);
+            // Text nested too deeply (stored before requests were checked for it) reads as absent
+            // rather than breaking every reply that carries it.
+            const std::string stored = type == SQLITE_NULL ? std::string() : text(i);
+            object[name] = type == SQLITE_NULL || !JsonNesting::within(stored)
+                               ? nlohmann::json()
+                               : nlohmann::json::parse(stored, nullptr, false);
             if (object[name].is_discarded())
                 object[name] = nullptr;
         } else if (name.rfind("b:", 0) == 0) {
@@ -298,9 +396,11 @@ Connection::Connection(const std::string &path, ListingCounts *counts)
         throw error;
     }
     sqlite3_busy_timeout(m_db, 15000);
-    // Searches scan many listings: map the file and keep a fair share of it cached per connection.
+    m_statements = std::make_unique<StatementCache>(m_db);
+    // Searches scan many listings: map the file and keep a fair share of it cached per connection;
+    // the sorts of a search page stay in memory instead of temporary files.
     exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=OFF; "
-         "PRAGMA mmap_size=1073741824; PRAGMA cache_size=-16384;");
+         "PRAGMA mmap_size=1073741824; PRAGMA cache_size=-16384; PRAGMA temp_store=MEMORY;");
 }
 
 std::int64_t Connection::listingGeneration() {
@@ -312,6 +412,7 @@ bool Connection::readsCommittedData() const {
 }
 
 Connection::~Connection() {
+    m_statements.reset();
     if (m_db)
         sqlite3_close(m_db);
 }
@@ -368,6 +469,11 @@ void Transaction::commit() {
 
 Database::Database(const std::string &path)
     : m_path(path) {
+    // SQLite counts every allocation under one process-wide lock unless told not to; searches
+    // running side by side (sorts, text look-ups) then wait for each other on it. Only possible
+    // before SQLite is first used, which is here.
+    static const int unlocked = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
+    (void)unlocked;
     auto connection = open();
     createSchema(*connection);
     release(std::move(connection));
@@ -382,33 +488,66 @@ std::unique_ptr<Connection> Database::open() {
 void Database::createSchema(Connection &connection) {
     Transaction transaction(connection);
     // Databases made before the search columns existed receive them, filled from the attributes.
-    const bool migrate =
-        connection.scalarInt("SELECT COUNT(*) FROM sqlite_master WHERE name = 'property_files'", {}) > 0 &&
-        connection.scalarInt(
-            "SELECT COUNT(*) FROM pragma_table_xinfo('property_files') WHERE name = 'n_price'", {}) == 0;
-    if (migrate) {
-        for (const char *column : {"n_price", "n_mortgage", "n_rent", "n_home", "n_area", "n_room",
-                                   "n_price_meter", "n_floorspace"})
-            connection.exec(std::string("ALTER TABLE property_files ADD COLUMN ") + column + " REAL");
-        for (const char *column :
-             {"t_name_family", "t_mobile", "t_address", "t_district", "t_fileDetail", "t_disc"})
-            connection.exec(std::string("ALTER TABLE property_files ADD COLUMN ") + column + " TEXT");
+    const bool hasListings =
+        connection.scalarInt("SELECT COUNT(*) FROM sqlite_master WHERE name = 'property_files'", {}) > 0;
+    auto lacks = [&connection](const char *column) {
+        return connection.scalarInt(
+                   "SELECT COUNT(*) FROM pragma_table_xinfo('property_files') WHERE name = ?",
+                   {std::string(column)}) == 0;
+    };
+    if (hasListings && (lacks("n_price") || lacks("flags") || lacks("e_parking_lot"))) {
+        if (lacks("n_price")) {
+            for (const char *column : {"n_price", "n_mortgage", "n_rent", "n_home", "n_area", "n_room",
+                                       "n_price_meter", "n_floorspace"})
+                connection.exec(std::string("ALTER TABLE property_files ADD COLUMN ") + column + " REAL");
+            for (const char *column :
+                 {"t_name_family", "t_mobile", "t_address", "t_district", "t_fileDetail", "t_disc"})
+                connection.exec(std::string("ALTER TABLE property_files ADD COLUMN ") + column + " TEXT");
+        }
+        if (lacks("flags"))
+            connection.exec("ALTER TABLE property_files ADD COLUMN flags TEXT");
+        if (lacks("e_parking_lot"))
+            connection.exec("ALTER TABLE property_files ADD COLUMN e_parking_lot TEXT");
         SearchColumns::backfill(connection);
     }
+    const bool textIndexExisted =
+        connection.scalarInt("SELECT COUNT(*) FROM sqlite_master WHERE name = 'listing_text'", {}) > 0;
     connection.exec(kSchema);
+    // A database made before the text index existed has it filled once.
+    if (!textIndexExisted && connection.scalarInt("SELECT COUNT(*) FROM property_files", {}) > 0)
+        connection.exec("INSERT OR REPLACE INTO meta(key, value) VALUES ('listing_text', 'stale')");
     resumeSearchUpkeep(connection);
     transaction.commit();
 }
 
 void Database::suspendSearchUpkeep(Connection &connection) {
-    connection.exec("DROP INDEX IF EXISTS files_by_date; DROP INDEX IF EXISTS files_by_creation; "
+    // A bulk load changes what the planner's statistics describe; they are gathered again after it.
+    if (connection.scalarInt("SELECT COUNT(*) FROM sqlite_master WHERE name = 'sqlite_stat1'", {}) > 0)
+        connection.exec("DELETE FROM sqlite_stat1 WHERE tbl = 'property_files'");
+    connection.exec("DROP INDEX IF EXISTS files_by_date_v2; DROP INDEX IF EXISTS files_by_creation_v2; "
                     "DROP TRIGGER IF EXISTS listing_added; DROP TRIGGER IF EXISTS listing_changed; "
                     "DROP TRIGGER IF EXISTS listing_removed; DROP TRIGGER IF EXISTS bookmark_added; "
-                    "DROP TRIGGER IF EXISTS bookmark_removed;");
+                    "DROP TRIGGER IF EXISTS bookmark_removed; DROP INDEX IF EXISTS files_by_type; "
+                    "DROP INDEX IF EXISTS files_by_option_v2; "
+                    "DROP TRIGGER IF EXISTS listing_text_added; DROP TRIGGER IF EXISTS listing_text_removed; "
+                    "DROP TRIGGER IF EXISTS listing_text_changed; "
+                    "INSERT OR REPLACE INTO meta(key, value) VALUES ('listing_text', 'stale');");
 }
 
 void Database::resumeSearchUpkeep(Connection &connection) {
     connection.exec(kSearchUpkeep);
+    // Indexing the texts in one pass after a bulk load takes a fraction of the time it takes row by row.
+    if (connection.scalarText("SELECT value FROM meta WHERE key = 'listing_text'", {}) == "stale")
+        connection.exec("INSERT INTO listing_text(listing_text) VALUES ('rebuild'); "
+                        "DELETE FROM meta WHERE key = 'listing_text';");
+    // Without statistics the planner takes one office's listings for a handful and reads them all
+    // instead of looking a text search's few matches up. A sample is enough to tell.
+    const std::int64_t listings = connection.scalarInt("SELECT MAX(rowid) FROM property_files", {});
+    const bool analysed =
+        connection.scalarInt("SELECT COUNT(*) FROM sqlite_master WHERE name = 'sqlite_stat1'", {}) > 0 &&
+        connection.scalarInt("SELECT COUNT(*) FROM sqlite_stat1 WHERE tbl = 'property_files'", {}) > 0;
+    if (listings >= kAnalyseFrom && !analysed)
+        connection.exec("PRAGMA analysis_limit = 1000; ANALYZE property_files;");
 }
 
 Database::Lease Database::acquire() {

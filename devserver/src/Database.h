@@ -18,10 +18,14 @@ struct sqlite3_stmt;
 // A value bound into a statement built at run time (search filters).
 using SqlValue = std::variant<std::nullptr_t, std::int64_t, double, std::string>;
 
-// One prepared statement; finalized when destroyed.
+class StatementCache;
+
+// One prepared statement; when destroyed it goes back to its connection's cache (reset) or is
+// finalized.
 class Statement {
 public:
     Statement(sqlite3 *db, const std::string &sql);
+    Statement(sqlite3_stmt *prepared, StatementCache *cache, std::string sql);
     ~Statement();
     Statement(const Statement &) = delete;
     Statement &operator=(const Statement &) = delete;
@@ -57,6 +61,28 @@ public:
 private:
     sqlite3 *m_db = nullptr;
     sqlite3_stmt *m_stmt = nullptr;
+    StatementCache *m_cache = nullptr;
+    std::string m_sql;
+};
+
+// The statements a connection prepared lately, kept for the next use of the same SQL text:
+// parsing and planning a search's query costs about as much as running it for one page.
+class StatementCache {
+public:
+    explicit StatementCache(sqlite3 *db)
+        : m_db(db) {}
+    ~StatementCache();
+    StatementCache(const StatementCache &) = delete;
+    StatementCache &operator=(const StatementCache &) = delete;
+
+    Statement take(const std::string &sql);
+    void giveBack(std::string sql, sqlite3_stmt *statement);
+
+private:
+    static constexpr std::size_t kCapacity = 64;
+    sqlite3 *m_db;
+    // Least recently used first.
+    std::vector<std::pair<std::string, sqlite3_stmt *>> m_kept;
 };
 
 // One SQLite connection. Not shared between threads at the same time.
@@ -69,7 +95,7 @@ public:
     Connection &operator=(const Connection &) = delete;
 
     void exec(const std::string &sql);
-    Statement prepare(const std::string &sql) { return Statement(m_db, sql); }
+    Statement prepare(const std::string &sql) { return m_statements->take(sql); }
     std::int64_t changes() const;
     sqlite3 *handle() const { return m_db; }
 
@@ -88,6 +114,7 @@ public:
 private:
     sqlite3 *m_db = nullptr;
     ListingCounts *m_counts = nullptr;
+    std::unique_ptr<StatementCache> m_statements;
 };
 
 // A write transaction: BEGIN IMMEDIATE so concurrent writers wait instead of failing midway;
@@ -130,9 +157,10 @@ public:
     Lease acquire();
     bool isEmpty();
 
-    // The wide indexes of the listing searches and the triggers that raise the generation of
-    // what they read. A bulk load suspends them and resumes them afterwards, which is much faster
-    // than keeping them up to date row by row; resuming raises the generation once.
+    // The wide indexes of the listing searches, the text index and the triggers that keep it and
+    // the generation of what searches read. A bulk load suspends them and resumes them afterwards,
+    // which is much faster than keeping them up to date row by row; resuming refills the text
+    // index and raises the generation once.
     static void suspendSearchUpkeep(Connection &connection);
     static void resumeSearchUpkeep(Connection &connection);
 

@@ -333,9 +333,8 @@ void insertLarge(Connection &db, const Staff &staff, std::int64_t count) {
     Database::resumeSearchUpkeep(db);
 }
 
-} // namespace
-
-void prepare(ServiceContext &context) {
+// Fills a new database; one that holds data is left as it is.
+void seed(ServiceContext &context) {
     const auto started = std::chrono::steady_clock::now();
     const auto seed = context.options().seed;
     if (!context.database().isEmpty()) {
@@ -357,6 +356,25 @@ void prepare(ServiceContext &context) {
         std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started)
             .count();
     std::cerr << "database prepared in " << elapsed << " ms" << std::endl;
+}
+
+// --plan-days-left: every office's plan ends that many days from now, on every start, so that a
+// test's service restarted on the same data has its plans near their end again.
+void movePlanEnds(ServiceContext &context) {
+    const std::int64_t days = context.options().planDaysLeft;
+    if (days < 0)
+        return;
+    auto lease = context.database().acquire();
+    lease->prepare("UPDATE offices SET plan_expires_ms = ? WHERE current_plan_id IS NOT NULL")
+        .bind(1, Clock::nowMs() + days * kDayMs)
+        .run();
+}
+
+} // namespace
+
+void prepare(ServiceContext &context) {
+    seed(context);
+    movePlanEnds(context);
 }
 
 } // namespace DemoSeed

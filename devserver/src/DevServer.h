@@ -7,6 +7,7 @@
 #include <memory>
 
 class ApiRouter;
+class ConnectionWatch;
 
 // The HTTPS server with every route of the service installed.
 class DevServer {
@@ -24,6 +25,8 @@ public:
 
 private:
     ServiceContext m_context;
+    // Destroyed after the server, whose connections it watches.
+    std::unique_ptr<ConnectionWatch> m_watch;
     std::unique_ptr<httplib::SSLServer> m_server;
     std::unique_ptr<ApiRouter> m_router;
 };

@@ -23,6 +23,18 @@ bool visibleToAdviser(Connection &connection, const Caller &caller, const FileRe
 
 } // namespace
 
+const std::vector<std::string> &ownerContactKeys() {
+    static const std::vector<std::string> keys = {"address",    "name_family", "mobile",      "phone",
+                                                  "mobile1",    "mobile2",     "tenant_name", "tenant_phone",
+                                                  "name_guard", "phone_guard"};
+    return keys;
+}
+
+bool isOwnerContact(const std::string &attribute) {
+    const auto &keys = ownerContactKeys();
+    return std::find(keys.begin(), keys.end(), attribute) != keys.end();
+}
+
 std::vector<int> adviserDealTypes(Connection &connection, const Caller &caller) {
     Statement statement = connection.prepare("SELECT query FROM folders WHERE office_id = ? AND EXISTS "
                                              "(SELECT 1 FROM json_each(folders.users) WHERE "

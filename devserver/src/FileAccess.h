@@ -19,6 +19,11 @@ struct FileRef {
     bool systemFile = false;
 };
 
+// The attributes that name and reach a listing's owner. Other offices never read them, so nothing
+// another office does may depend on them either (a search on them could recover them).
+bool isOwnerContact(const std::string &attribute);
+const std::vector<std::string> &ownerContactKeys();
+
 // The deal types of the folders an adviser was granted.
 std::vector<int> adviserDealTypes(Connection &connection, const Caller &caller);
 // A listing of the caller's office that the caller may see; refuses other offices' ids.

@@ -17,6 +17,28 @@
 namespace {
 
 constexpr std::int64_t kDayMs = 24LL * 3600 * 1000;
+// Far more filters than any search form offers; a search wider than this is refused instead of
+// growing a query the database cannot take.
+constexpr std::size_t kMaxCriteria = 100;
+// The text index finds texts of three characters or more; shorter ones, and texts longer than
+// anyone types into a search bar, are looked for in the stored texts themselves.
+constexpr std::size_t kMinIndexedText = 3;
+constexpr std::size_t kMaxIndexedText = 64;
+// Up to this many matches a page is found from the narrowest index (the text index's matches, or
+// the listings of one type) and sorted; more matches are met sooner by walking the listings in the
+// page's order.
+constexpr std::int64_t kWalkInOrderFrom = 300;
+
+// A text as one phrase of the text index's query language.
+std::string phrase(const std::string &text) {
+    std::string quoted = "\"";
+    for (char c : text) {
+        quoted += c;
+        if (c == '"')
+            quoted += c;
+    }
+    return quoted + "\"";
+}
 
 // Top-level record keys that map to columns; any other sort key names an attribute.
 const std::map<std::string, std::string> &columns() {
@@ -71,6 +93,16 @@ void FileSearch::add(const std::string &condition, std::vector<SqlValue> values)
         m_values.push_back(std::move(value));
 }
 
+void FileSearch::addReadable(const std::string &attribute, const std::string &condition,
+                             std::vector<SqlValue> values) {
+    if (m_reachesOtherOffices && FileAccess::isOwnerContact(attribute)) {
+        values.insert(values.begin(), m_caller.officeId);
+        add("(f.office_id = ? AND " + condition + ")", std::move(values));
+    } else {
+        add(condition, std::move(values));
+    }
+}
+
 void FileSearch::scope(const Params &params) {
     const bool sharedOnly = params.flag("sharedOnly");
     const bool bookmarkedOnly = params.flag("bookmarkedOnly");
@@ -97,6 +129,7 @@ void FileSearch::scope(const Params &params) {
     // Other offices' listings offered for cooperation; the caller's own office is covered by `own`.
     const std::string pool = "(f.shared = 1 AND f.status <> -2 AND f.office_id <> ?)";
 
+    m_reachesOtherOffices = sharedOnly || bookmarkedOnly || params.has("_id");
     if (sharedOnly) {
         std::vector<SqlValue> values = ownValues;
         values.emplace_back(m_caller.officeId);
@@ -128,10 +161,14 @@ void FileSearch::criteria(const Params &params) {
         add("f.status = ?", {*status});
     else if (!lookup)
         add("f.status <> -2");
-    if (auto dealType = params.optInteger("dealType"); dealType && *dealType > 0)
+    if (auto dealType = params.optInteger("dealType"); dealType && *dealType > 0) {
+        m_narrowing.push_back(m_conditions.size());
         add("f.deal_type = ?", {*dealType});
-    if (auto propertyType = params.optInteger("propertyType"); propertyType && *propertyType > 0)
+    }
+    if (auto propertyType = params.optInteger("propertyType"); propertyType && *propertyType > 0) {
+        m_narrowing.push_back(m_conditions.size());
         add("f.property_type = ?", {*propertyType});
+    }
     if (params.has("areaId"))
         add("f.area_id = ?", {params.text("areaId")});
     if (params.has("dealStatus")) {
@@ -192,9 +229,11 @@ void FileSearch::ranges(const nlohmann::json &range) {
             if (!pathValues.empty()) {
                 // A listing without the attribute does not satisfy a bound on it.
                 values.insert(values.begin(), pathValues.front());
-                add("json_extract(f.attrs, ?) IS NOT NULL AND " + expression +
-                        (std::string(bound) == "min" ? " >= ?" : " <= ?"),
-                    values);
+                const std::string attribute = key.rfind("attrs.", 0) == 0 ? key.substr(6) : key;
+                addReadable(attribute,
+                            "json_extract(f.attrs, ?) IS NOT NULL AND " + expression +
+                                (std::string(bound) == "min" ? " >= ?" : " <= ?"),
+                            values);
             } else {
                 add(expression + (std::string(bound) == "min" ? " >= ?" : " <= ?"), values);
             }
@@ -209,8 +248,8 @@ void FileSearch::attrs(const Params &params) {
     const std::vector<std::string> textKeys = params.textList("stringAttrKeys");
     const bool any = params.textOr("stringAttrKeysOperator", "and") == "or";
 
-    std::vector<std::string> textConditions;
-    std::vector<SqlValue> textValues;
+    std::vector<TextTerm> terms;
+    std::vector<std::pair<std::string, std::string>> equalities;
     for (auto it = attributes.begin(); it != attributes.end(); ++it) {
         const std::string key = it.key();
         const nlohmann::json &value = it.value();
@@ -222,47 +261,126 @@ void FileSearch::attrs(const Params &params) {
                 value.is_string() ? TextRules::trimmed(value.get<std::string>()) : value.dump();
             if (needle.empty())
                 continue;
+            attrPath(key);
             // The description is stored as fileDetail (or disc); the search bar calls it fileDetails.
-            std::vector<std::string> stored{key};
+            TextTerm term{{key}, needle, FileAccess::isOwnerContact(key)};
             if (key == "fileDetails" || key == "fileDetail")
-                stored = {"fileDetail", "disc"};
-            std::string condition = "(";
-            for (std::size_t i = 0; i < stored.size(); ++i) {
-                const std::string column = SearchColumns::text(stored[i]);
-                if (column.empty()) {
-                    condition += (i ? " OR " : "") +
-                                 std::string("instr(CAST(json_extract(f.attrs, ?) AS TEXT), ?) > 0");
-                    textValues.emplace_back(attrPath(stored[i]));
-                } else {
-                    condition += (i ? " OR " : "") + std::string("instr(") + column + ", ?) > 0";
-                }
-                textValues.emplace_back(needle);
-            }
-            textConditions.push_back(condition + ")");
+                term.stored = {"fileDetail", "disc"};
+            terms.push_back(std::move(term));
             continue;
         }
         if (value.is_boolean()) {
+            // Options are listed in a column the search indexes hold, so they are tested first.
+            attrPath(key);
             if (value.get<bool>())
-                add("json_type(f.attrs, ?) = 'true'", {attrPath(key)});
+                addReadable(key, "instr(f.flags, ?) > 0", {SearchColumns::flag(key)});
             continue;
         }
         if (value.is_string() || value.is_number()) {
             const std::string text = value.is_string() ? value.get<std::string>() : value.dump();
-            if (text.empty())
-                continue;
-            add("CAST(json_extract(f.attrs, ?) AS TEXT) = ?", {attrPath(key), text});
+            if (!text.empty())
+                equalities.emplace_back(key, text);
             continue;
         }
         if (value.is_null())
             continue;
         throw ApiError::invalidValue("attrs." + key);
     }
-    if (!textConditions.empty()) {
-        std::string joined;
-        for (std::size_t i = 0; i < textConditions.size(); ++i)
-            joined += (i ? (any ? " OR " : " AND ") : "") + textConditions[i];
-        add("(" + joined + ")", textValues);
+    for (const auto &equality : equalities) {
+        const std::string column = SearchColumns::equality(equality.first);
+        if (column.empty())
+            addReadable(equality.first, "CAST(json_extract(f.attrs, ?) AS TEXT) = ?",
+                        {attrPath(equality.first), equality.second});
+        else
+            addReadable(equality.first,
+                        "(" + column + " = ? OR (" + column +
+                            " IS NULL AND CAST(json_extract(f.attrs, ?) AS TEXT) = ?))",
+                        {equality.second, attrPath(equality.first), equality.second});
     }
+    if (!terms.empty())
+        textSearch(terms, any);
+}
+
+void FileSearch::textSearch(const std::vector<TextTerm> &terms, bool any) {
+    const std::string join = any ? " OR " : " AND ";
+    bool indexed = true;
+    for (const auto &term : terms) {
+        const std::size_t length = TextRules::characterCount(term.needle);
+        indexed = indexed && length >= kMinIndexedText && length <= kMaxIndexedText;
+        for (const auto &key : term.stored)
+            indexed = indexed && !SearchColumns::text(key).empty();
+    }
+
+    if (indexed) {
+        // One look-up in the text index finds the candidates; for other offices' listings only
+        // the terms on what they may read count.
+        auto query = [&](bool readableOnly) {
+            // The search bar looks for one text in several attributes: one phrase over all their
+            // columns costs the index a single look-up.
+            std::vector<std::pair<std::string, std::string>> phrases; // needle, columns
+            for (const auto &term : terms) {
+                if (readableOnly && term.ownerOnly) {
+                    if (!any)
+                        return std::string();
+                    continue;
+                }
+                std::string columns;
+                for (const auto &key : term.stored)
+                    columns += (columns.empty() ? "t_" : " t_") + key;
+                auto same = std::find_if(phrases.begin(), phrases.end(),
+                                         [&term](const auto &known) { return known.first == term.needle; });
+                if (any && same != phrases.end())
+                    same->second += " " + columns;
+                else
+                    phrases.emplace_back(term.needle, columns);
+            }
+            std::string text;
+            for (const auto &entry : phrases)
+                text += (text.empty() ? "" : join) + "{" + entry.second + "} : " + phrase(entry.first);
+            return text;
+        };
+        const std::string lookup = "f.rowid IN (SELECT rowid FROM listing_text WHERE listing_text MATCH ?)";
+        bool ownerOnly = false;
+        for (const auto &term : terms)
+            ownerOnly = ownerOnly || term.ownerOnly;
+        m_narrowing.push_back(m_conditions.size());
+        if (!m_reachesOtherOffices || !ownerOnly) {
+            add(lookup, {query(false)});
+            return;
+        }
+        const std::string readable = query(true);
+        if (readable.empty())
+            add(lookup + " AND f.office_id = ?", {query(false), m_caller.officeId});
+        else
+            add(lookup + " AND (f.office_id = ? OR " + lookup + ")",
+                {query(false), m_caller.officeId, readable});
+        return;
+    }
+
+    std::string joined;
+    std::vector<SqlValue> values;
+    for (const auto &term : terms) {
+        std::string condition = "(";
+        if (m_reachesOtherOffices && term.ownerOnly) {
+            condition += "f.office_id = ? AND (";
+            values.emplace_back(m_caller.officeId);
+        }
+        for (std::size_t i = 0; i < term.stored.size(); ++i) {
+            const std::string column = SearchColumns::text(term.stored[i]);
+            if (column.empty()) {
+                condition +=
+                    (i ? " OR " : "") + std::string("instr(CAST(json_extract(f.attrs, ?) AS TEXT), ?) > 0");
+                values.emplace_back(attrPath(term.stored[i]));
+            } else {
+                condition += (i ? " OR " : "") + std::string("instr(") + column + ", ?) > 0";
+            }
+            values.emplace_back(term.needle);
+        }
+        if (m_reachesOtherOffices && term.ownerOnly)
+            condition += ")";
+        joined += (joined.empty() ? "" : join) + condition + ")";
+    }
+    add("(" + joined + ")", values);
 }
 
 std::string FileSearch::order(const Params &params) {
@@ -272,16 +390,27 @@ std::string FileSearch::order(const Params &params) {
         throw ApiError::invalidValue("sortDirection");
     const std::string dir = direction == 1 ? " ASC" : " DESC";
     const auto column = columns().find(sortBy);
-    if (column != columns().end())
+    if (column != columns().end()) {
+        // The two wide indexes hold the listings in these orders (either direction).
+        m_orderIndexed = column->second == "f.file_date_ms" || column->second == "f.created_at";
         return " ORDER BY " + column->second + dir + ", f.created_at DESC, f.id";
+    }
     const std::string attribute = sortBy.rfind("attrs.", 0) == 0 ? sortBy.substr(6) : sortBy;
     const std::string path = attrPath(attribute);
     const std::string stored = SearchColumns::numeric(attribute);
     if (!stored.empty())
         return " ORDER BY (" + stored + " IS NULL), " + stored + dir + ", f.created_at DESC, f.id";
-    m_orderValues = {path, path};
+    std::string value = "json_extract(f.attrs, ?)";
+    m_orderValues = {path};
+    if (m_reachesOtherOffices && FileAccess::isOwnerContact(attribute)) {
+        // Another office's listing sorts as if it lacked what it may not read.
+        value = "(CASE WHEN f.office_id = ? THEN json_extract(f.attrs, ?) END)";
+        m_orderValues = {m_caller.officeId, path};
+    }
+    const std::vector<SqlValue> once = m_orderValues;
+    m_orderValues.insert(m_orderValues.end(), once.begin(), once.end());
     // Listings without the attribute come last in either direction.
-    return " ORDER BY (json_extract(f.attrs, ?) IS NULL), CAST(json_extract(f.attrs, ?) AS REAL)" + dir +
+    return " ORDER BY (" + value + " IS NULL), CAST(" + value + " AS REAL)" + dir +
            ", f.created_at DESC, f.id";
 }
 
@@ -317,16 +446,25 @@ nlohmann::json FileSearch::run(const Params &params) {
                  {{"data", nlohmann::json::array()}, {"total", 0}, {"page", 1}, {"count", count}}},
                 {"bookmarks", nlohmann::json::array()}};
     }
+    if (params.object("attrs").size() + params.object("range").size() > kMaxCriteria ||
+        params.textList("stringAttrKeys").size() > kMaxCriteria)
+        throw ApiError::badRequest("تعداد شرط‌های جستجو بیش از حد مجاز است");
     scope(params);
     criteria(params);
     const std::string orderBy = order(params);
 
-    std::string where;
-    for (std::size_t i = 0; i < m_conditions.size(); ++i)
-        where += (i ? " AND " : " WHERE ") + m_conditions[i];
-
-    const std::int64_t matches = countMatches(where);
-
+    auto whereClause = [this](bool walkInOrder) {
+        std::string where;
+        for (std::size_t i = 0; i < m_conditions.size(); ++i) {
+            // "+" keeps the planner from starting at the narrowing condition's index.
+            const bool narrowing = std::find(m_narrowing.begin(), m_narrowing.end(), i) != m_narrowing.end();
+            where += (i ? " AND " : " WHERE ") + std::string(walkInOrder && narrowing ? "+" : "") +
+                     m_conditions[i];
+        }
+        return where;
+    };
+    const std::int64_t matches = countMatches(whereClause(false));
+    const std::string where = whereClause(matches > kWalkInOrderFrom && m_orderIndexed);
     nlohmann::json data = nlohmann::json::array();
     std::vector<std::string> ids;
     const std::int64_t offset = (page - 1) * count;
@@ -365,6 +503,7 @@ nlohmann::json FileSearch::run(const Params &params) {
         while (statement.step())
             bookmarks.push_back(statement.text(0));
     }
-    return {{"propertyFiles", {{"data", data}, {"total", matches}, {"page", page}, {"count", count}}},
-            {"bookmarks", bookmarks}};
+    return {
+        {"propertyFiles", {{"data", std::move(data)}, {"total", matches}, {"page", page}, {"count", count}}},
+        {"bookmarks", std::move(bookmarks)}};
 }

@@ -49,6 +49,14 @@ public:
             },
             [this](const char *data, std::size_t length) {
                 if (m_inFile) {
+                    // Sent in chunks, a body has no declared length for the server to refuse; what
+                    // comes after the limit is read and dropped (within reason) so that the
+                    // sender gets the refusal.
+                    if (m_size + length > ApiRouter::kBodyLimit) {
+                        m_tooLarge = true;
+                        m_size += length;
+                        return m_size <= 2 * ApiRouter::kBodyLimit;
+                    }
                     if (m_head.size() < 16)
                         m_head.append(data, std::min<std::size_t>(length, 16 - m_head.size()));
                     m_out->write(data, static_cast<std::streamsize>(length));
@@ -69,6 +77,7 @@ public:
         return it == m_fields.end() ? std::string() : it->second;
     }
     bool hasFile() const { return m_seenFile && m_size > 0; }
+    bool tooLarge() const { return m_tooLarge; }
     // ".jpg" or ".png" from the file's first bytes, empty for anything else.
     std::string imageExtension() const {
         if (m_head.size() >= 3 && static_cast<unsigned char>(m_head[0]) == 0xFF &&
@@ -111,6 +120,7 @@ private:
     std::size_t m_size = 0;
     bool m_inFile = false;
     bool m_seenFile = false;
+    bool m_tooLarge = false;
 };
 
 // Runs an upload: authenticates, reads the body to disk, then lets `store` keep the file.
@@ -132,7 +142,7 @@ void upload(ServiceContext &context, const httplib::Request &request, httplib::R
         if (!request.is_multipart_form_data())
             throw ApiError::badRequest("بارگذاری باید به صورت multipart/form-data ارسال شود");
         bodyRead = true;
-        if (!body.read(reader)) {
+        if (!body.read(reader) || body.tooLarge()) {
             response.set_header("Connection", "close");
             throw ApiError(413, "حجم فایل ارسالی بیش از حد مجاز است یا ارسال ناقص ماند", {}, "E_PAYLOAD");
         }
@@ -150,11 +160,17 @@ void upload(ServiceContext &context, const httplib::Request &request, httplib::R
     } catch (const ApiError &error) {
         // Read what the sender still sends, so that it receives the answer instead of a reset.
         if (!bodyRead) {
-            if (request.is_multipart_form_data())
-                reader([](const httplib::MultipartFormData &) { return true; },
-                       [](const char *, std::size_t) { return true; });
-            else
-                reader([](const char *, std::size_t) { return true; });
+            std::size_t skipped = 0;
+            auto skip = [&skipped](const char *, std::size_t length) {
+                skipped += length;
+                return skipped <= ApiRouter::kBodyLimit;
+            };
+            const bool skippedAll =
+                request.is_multipart_form_data()
+                    ? reader([](const httplib::MultipartFormData &) { return true; }, skip)
+                    : reader(skip);
+            if (!skippedAll)
+                response.set_header("Connection", "close");
         }
         // The client reads an upload's body only on a 2xx status, so refusals travel with 200.
         ApiRouter::reply(response, error.status == 413 ? 413 : 200, Envelope::failure(error));

@@ -3,6 +3,7 @@
 #include "ApiError.h"
 #include "ApiRouter.h"
 #include "Clock.h"
+#include "JsonNesting.h"
 #include "Records.h"
 #include "ServiceContext.h"
 #include "TextRules.h"
@@ -183,6 +184,8 @@ nlohmann::json createFolder(Call &call) {
         query = raw["query"].dump();
     } else {
         query = call.params.text("query");
+        if (!JsonNesting::within(query))
+            throw ApiError::badRequest("ساختار متن درخواست بیش از حد تودرتو است");
         const nlohmann::json parsed = nlohmann::json::parse(query, nullptr, false);
         if (parsed.is_discarded() || !parsed.is_object())
             throw ApiError::invalidValue("query");

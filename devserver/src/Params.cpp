@@ -1,6 +1,7 @@
 #include "Params.h"
 
 #include "ApiError.h"
+#include "JsonNesting.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -137,6 +138,8 @@ Params Params::fromJson(const std::string &body) {
     }
     if (blank)
         return Params();
+    if (!JsonNesting::within(body))
+        throw ApiError::badRequest("ساختار متن درخواست بیش از حد تودرتو است");
     nlohmann::json parsed = nlohmann::json::parse(body, nullptr, false);
     if (parsed.is_discarded())
         throw ApiError::badRequest("متن درخواست JSON معتبر نیست");

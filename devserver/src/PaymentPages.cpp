@@ -1,6 +1,7 @@
 #include "PaymentPages.h"
 
 #include "ApiError.h"
+#include "ApiRouter.h"
 #include "OrderBook.h"
 #include "Params.h"
 #include "ServiceContext.h"
@@ -53,11 +54,12 @@ void showOrder(ServiceContext &context, const httplib::Request &request, httplib
                         "<button name=\"action\" value=\"cancel\" class=\"cancel\">انصراف</button></form>");
 }
 
-void settle(ServiceContext &context, const httplib::Request &request, httplib::Response &response) {
+void settle(ServiceContext &context, const httplib::Request &request, httplib::Response &response,
+            const std::string &body) {
     const std::string token = request.matches[1];
     std::string action;
     try {
-        action = Params::fromForm(request.body).textOr("action", "");
+        action = Params::fromForm(body).textOr("action", "");
     } catch (const ApiError &) {
     }
     OrderBook::PendingOrder order;
@@ -97,8 +99,17 @@ void install(httplib::Server &server, ServiceContext &context) {
     server.Get(R"(/pay/([^/]+))", [&context](const httplib::Request &request, httplib::Response &response) {
         showOrder(context, request, response);
     });
-    server.Post(R"(/pay/([^/]+))", [&context](const httplib::Request &request, httplib::Response &response) {
-        settle(context, request, response);
+    server.Post(R"(/pay/([^/]+))", [&context](const httplib::Request &request, httplib::Response &response,
+                                              const httplib::ContentReader &reader) {
+        // The page's form sends one short field.
+        std::string body;
+        const int refusal = ApiRouter::readBody(request, response, reader, 4096, body);
+        if (refusal != 0) {
+            response.set_header("Connection", "close");
+            SitePages::html(response, refusal, "درخواست نامعتبر", "<p>درخواست پرداخت قابل پردازش نیست.</p>");
+            return;
+        }
+        settle(context, request, response, body);
     });
 }
 

@@ -24,6 +24,13 @@ nlohmann::json page(Call &call, const std::string &select, const std::string &ta
     }
     if (table == "notifications" && call.params.flag("unreadOnly"))
         where += " AND is_read = 0";
+    // The address book's search bar: contacts whose name holds the typed text.
+    const std::string name =
+        table == "contacts" ? TextRules::trimmed(call.params.textOr("fullName", "")) : "";
+    if (!name.empty()) {
+        where += " AND instr(full_name, ?) > 0";
+        values.emplace_back(name);
+    }
     const std::int64_t direction = call.params.integerOr("sortDirection", -1);
     const std::string order =
         std::string(" ORDER BY created_at ") + (direction == 1 ? "ASC" : "DESC") + ", id";

@@ -1,6 +1,8 @@
 #include "Records.h"
 
 #include "Clock.h"
+#include "FileAccess.h"
+#include "JsonNesting.h"
 
 namespace Records {
 
@@ -78,8 +80,7 @@ nlohmann::json file(nlohmann::json row, const std::string &viewerOfficeId) {
     record["fileDate"] = Clock::isoTime(record["fileDateUnix"].get<std::int64_t>());
     if (!ownOffice) {
         // Another office's listing reached through the cooperation pool: its owner's contacts stay private.
-        for (const char *key : {"address", "name_family", "mobile", "phone", "mobile1", "mobile2",
-                                "tenant_name", "tenant_phone", "name_guard", "phone_guard"})
+        for (const auto &key : FileAccess::ownerContactKeys())
             record["attrs"].erase(key);
     }
     return record;
@@ -143,14 +144,22 @@ nlohmann::json folders(Connection &connection, const std::string &officeId,
         "WHERE office_id = ?";
     if (!onlyForUserId.empty())
         sql += " AND EXISTS (SELECT 1 FROM json_each(folders.users) WHERE value = ?)";
-    sql += " ORDER BY json_extract(options, '$.order'), created_at";
+    // A folder stored with options SQLite cannot read (nested too deeply) sorts first instead of
+    // failing the whole list.
+    sql += " ORDER BY CASE WHEN json_valid(options) THEN json_extract(options, '$.order') END, created_at";
     Statement statement = connection.prepare(sql);
     statement.bind(1, officeId);
     if (!onlyForUserId.empty())
         statement.bind(2, onlyForUserId);
     nlohmann::json list = nlohmann::json::array();
-    while (statement.step())
-        list.push_back(statement.rowObject());
+    while (statement.step()) {
+        nlohmann::json folder = statement.rowObject();
+        if (!folder["options"].is_object())
+            folder["options"] = nlohmann::json::object();
+        if (!folder["query"].is_string() || !JsonNesting::within(folder["query"].get<std::string>()))
+            folder["query"] = "{}";
+        list.push_back(std::move(folder));
+    }
     return list;
 }
 

@@ -1,5 +1,7 @@
 #include "SearchColumns.h"
 
+#include "TextRules.h"
+
 #include <cstdlib>
 #include <vector>
 
@@ -26,7 +28,7 @@ std::string join(const std::string &(*item)(const std::string &, std::string &))
         text += (text.empty() ? "" : ", ") + item("n_" + key, scratch);
     for (const auto &key : textKeys())
         text += (text.empty() ? "" : ", ") + item("t_" + key, scratch);
-    return text;
+    return text + ", " + item("flags", scratch) + ", " + item("e_parking_lot", scratch);
 }
 
 // The number a text starts with, as SQLite's CAST(… AS REAL) reads it.
@@ -61,7 +63,7 @@ const std::string &assignments() {
 }
 
 int count() {
-    return static_cast<int>(numericKeys().size() + textKeys().size());
+    return static_cast<int>(numericKeys().size() + textKeys().size()) + 2;
 }
 
 void bind(Statement &statement, int first, const nlohmann::json &attrs) {
@@ -92,6 +94,33 @@ void bind(Statement &statement, int first, const nlohmann::json &attrs) {
             statement.bind(index, it->dump());
         ++index;
     }
+    std::string flags;
+    for (auto it = attrs.begin(); it != attrs.end(); ++it) {
+        if (it->is_boolean() && it->get<bool>() && TextRules::isAttrKey(it.key()))
+            flags += flag(it.key()).substr(flags.empty() ? 0 : 1);
+    }
+    statement.bindTextOrNull(index++, flags);
+    // The parking count as SQLite's CAST(… AS TEXT) reads it ("" when absent); NULL for the kinds
+    // of value whose text this side cannot tell (fractions, lists), which are compared in the JSON.
+    const auto parking = attrs.find("parking_lot");
+    if (parking == attrs.end() || parking->is_null())
+        statement.bind(index, std::string());
+    else if (parking->is_string())
+        statement.bind(index, parking->get<std::string>());
+    else if (parking->is_number_integer())
+        statement.bind(index, parking->dump());
+    else if (parking->is_boolean())
+        statement.bind(index, parking->get<bool>() ? "1" : "0");
+    else
+        statement.bindNull(index);
+}
+
+std::string equality(const std::string &key) {
+    return key == "parking_lot" ? "f.e_parking_lot" : std::string();
+}
+
+std::string flag(const std::string &key) {
+    return "|" + key + "|";
 }
 
 std::string numeric(const std::string &key) {
@@ -117,6 +146,13 @@ void backfill(Connection &connection) {
                       key + "') AS REAL)";
     for (const auto &key : textKeys())
         assignment += ", t_" + key + " = json_extract(attrs, '$." + key + "')";
+    // The same keys as bind() takes: those a search may name.
+    assignment += ", flags = (SELECT '|' || group_concat(key, '|') || '|' FROM json_each(attrs) WHERE type = "
+                  "'true' AND length(key) BETWEEN 1 AND 40 AND key NOT GLOB '*[^A-Za-z0-9_]*')";
+    assignment +=
+        ", e_parking_lot = CASE IFNULL(json_type(attrs, '$.parking_lot'), 'null') WHEN 'null' THEN '' "
+        "WHEN 'text' THEN json_extract(attrs, '$.parking_lot') WHEN 'integer' THEN "
+        "CAST(json_extract(attrs, '$.parking_lot') AS TEXT) WHEN 'true' THEN '1' WHEN 'false' THEN '0' END";
     connection.exec("UPDATE property_files SET " + assignment);
 }
 

@@ -26,7 +26,8 @@ std::string ServiceOptions::defaultDataDir() {
 
 std::string ServiceOptions::usage() {
     return "usage: norvela-devserver [--data DIR] [--port N] [--seed demo | --seed large:N]\n"
-           "                         [--fixed-code NNNN] [--token-lifetime SECONDS]\n"
+           "                         [--fixed-code NNNN] [--code-limits SECONDS:PER_HOUR | off]\n"
+           "                         [--token-lifetime SECONDS] [--plan-days-left N]\n"
            "                         [--cert FILE] [--key FILE]\n";
 }
 
@@ -34,6 +35,7 @@ std::optional<ServiceOptions> ServiceOptions::parse(const std::vector<std::strin
                                                     std::string &error) {
     ServiceOptions options;
     options.dataDir = defaultDataDir();
+    bool codeLimitsGiven = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string &name = arguments[i];
         if (name == "--help" || name == "-h") {
@@ -69,12 +71,32 @@ std::optional<ServiceOptions> ServiceOptions::parse(const std::vector<std::strin
                 return std::nullopt;
             }
             options.fixedCode = value;
+        } else if (name == "--code-limits") {
+            const std::size_t colon = value.find(':');
+            if (value == "off") {
+                options.codeIntervalSeconds = 0;
+                options.codesPerHour = 0;
+            } else if (colon != std::string::npos && allDigits(value.substr(0, colon)) &&
+                       allDigits(value.substr(colon + 1))) {
+                options.codeIntervalSeconds = std::stoll(value.substr(0, colon));
+                options.codesPerHour = std::stoll(value.substr(colon + 1));
+            } else {
+                error = "bad code limits (SECONDS:PER_HOUR or off): " + value;
+                return std::nullopt;
+            }
+            codeLimitsGiven = true;
         } else if (name == "--token-lifetime") {
             if (!allDigits(value) || std::stoll(value) < 1) {
                 error = "bad token lifetime: " + value;
                 return std::nullopt;
             }
             options.tokenLifetimeSeconds = std::stoll(value);
+        } else if (name == "--plan-days-left") {
+            if (!allDigits(value) || std::stoll(value) > 36500) {
+                error = "bad number of plan days: " + value;
+                return std::nullopt;
+            }
+            options.planDaysLeft = std::stoll(value);
         } else if (name == "--cert") {
             options.certFile = value;
         } else if (name == "--key") {
@@ -83,6 +105,10 @@ std::optional<ServiceOptions> ServiceOptions::parse(const std::vector<std::strin
             error = "unknown option " + name;
             return std::nullopt;
         }
+    }
+    if (!codeLimitsGiven && !options.fixedCode.empty()) {
+        options.codeIntervalSeconds = 0;
+        options.codesPerHour = 0;
     }
     return options;
 }

@@ -84,4 +84,13 @@ std::string required(const Params &params, const std::string &key, std::size_t m
     return value;
 }
 
+std::string persianDigits(std::int64_t number) {
+    static const char *const digits[] = {"۰", "۱", "۲", "۳", "۴", "۵", "۶", "۷", "۸", "۹"};
+    const std::string ascii = std::to_string(number);
+    std::string text;
+    for (char c : ascii)
+        text += c >= '0' && c <= '9' ? digits[c - '0'] : std::string(1, c);
+    return text;
+}
+
 } // namespace TextRules

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 class Params;
@@ -18,5 +19,7 @@ std::string limited(const Params &params, const std::string &key, std::size_t ma
 // As limited(), but the value must be present and not blank.
 std::string required(const Params &params, const std::string &key, std::size_t maxCharacters);
 std::string trimmed(const std::string &text);
+// `number` in Persian digits, as the service's messages write numbers.
+std::string persianDigits(std::int64_t number);
 
 } // namespace TextRules

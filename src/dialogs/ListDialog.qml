@@ -69,9 +69,22 @@ AppDialog {
             width: ListView.view.width
             height: 35
 
+            // Action lists ({title, ic, icColor}) show the action's glyph before its title.
+            MaterialIcon {
+                id: rowIcon
+
+                anchors.right: parent.right
+                anchors.rightMargin: 5
+                anchors.verticalCenter: parent.verticalCenter
+                visible: !!model.ic
+                icon: model.ic ? model.ic : ""
+                iconColor: model.icColor ? model.icColor : Colors.text
+                iconSize: 20
+            }
+
             IranSansText {
                 anchors.fill: parent
-                rightPadding: 5
+                rightPadding: rowIcon.visible ? rowIcon.width + 15 : 5
                 topPadding: 0
                 text: title
                 textSize: 13

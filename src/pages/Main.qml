@@ -107,6 +107,7 @@ Item {
                 entry("شارژ کیف پول", MaterialIcons.walletGiftcard, "charge_wallet", { dialog: chargeDialog }),
                 entry("اطلاعات پلن", MaterialIcons.wallet, "finance_overview", { page: "PlanInfo.qml" }),
                 entry("خرید پلن", MaterialIcons.walletMembership, "buy_plan", { page: "PlanList.qml" }),
+                entry("خرید آرشیو فایل", MaterialIcons.archive, "buy_archive", { page: "ArchiveList.qml" }),
                 entry("ثبت کد هدیه", MaterialIcons.gift, "redeem", { dialog: redeemDialog }),
                 entry("لیست سفارشات", MaterialIcons.shopping, "order_list", { page: "OrderList.qml" }),
                 entry("لیست تراکنش ها", MaterialIcons.fileDocument, "transaction_list", { page: "TransactionList.qml" })
@@ -321,6 +322,8 @@ Item {
             } else {
                 toast.show("پلن مورد نظر برای شما فعال شد و مبلغ آن از موجودی کیف پول شما کم شد", toast.durationLong)
                 getMyWallet()
+                // The office's extra users (and the price of its renewal) have changed.
+                getOffice()
             }
         }, function () {}, { features: { extraUser: Number(value) } })
     }

@@ -108,6 +108,14 @@ function dateString(date, jalali) {
     return formatDate(y, m, d, false)
 }
 
+// The Jalali date and the time of day, "1405/09/17 - 18:04"; "" like dateString.
+function dateTimeString(date) {
+    var day = dateString(date, true)
+    if (day === "")
+        return ""
+    return day + " - " + format(date.getHours()) + ":" + format(date.getMinutes())
+}
+
 function formatDate(y, m, d, isJalali, seperator) {
     var separator = seperator !== undefined ? seperator : (isJalali ? "/" : "-")
     return y + separator + format(m) + separator + format(d)

@@ -163,6 +163,23 @@ Item {
         return answer.reply
     }
 
+    // What the user does on the payment page a purchase opened: "pay" or "cancel".
+    function answerPaymentPage(url, action) {
+        var answer = { done: false, status: 0 }
+        var request = new XMLHttpRequest()
+        request.onreadystatechange = function () {
+            if (request.readyState === XMLHttpRequest.DONE) {
+                answer.status = request.status
+                answer.done = true
+            }
+        }
+        request.open("POST", url)
+        request.setRequestHeader("Content-Type", "application/x-www-form-urlencoded")
+        request.send("action=" + action)
+        test.tryVerify(function () { return answer.done }, 10000, "no answer from the payment page")
+        test.compare(answer.status, 200, "the payment page took the " + action)
+    }
+
     function expectOk(reply, what) {
         test.verify(reply && reply.ok === true, what + ": " + JSON.stringify(reply))
         return reply.result

@@ -36,6 +36,12 @@ E2eDriver {
         return main
     }
 
+    // Lets a frame be drawn after a change. When nothing changed no frame comes, and waiting out
+    // the full default timeout for it only slows the scenario down.
+    function rendered(item) {
+        test.waitForRendering(item, 300)
+    }
+
     function part(name) {
         var found = test.findChild(main, name)
         test.verify(found !== null, "no " + name + " on the main page")
@@ -79,7 +85,7 @@ E2eDriver {
         var index = groupIndex(key)
         test.verify(index >= 0, "no menu row " + key)
         menuList.positionViewAtIndex(index, ListView.Contain)
-        menuList.forceLayout()
+        rendered(menuList)
         var row = menuList.itemAtIndex(index)
         test.verify(row !== null)
         return row
@@ -103,12 +109,61 @@ E2eDriver {
         var child = children.itemAtIndex(keys.indexOf(childKey))
         test.verify(child !== null, "no entry " + childKey)
         menuList.positionViewAtIndex(index, ListView.Beginning)
-        menuList.forceLayout()
+        rendered(menuList)
         var place = child.mapToItem(menuList, 0, 0)
         if (place.y + child.height > menuList.height)
             menuList.contentY += place.y + child.height - menuList.height
-        menuList.forceLayout()
+        rendered(menuList)
         test.mouseClick(child)
+    }
+
+    // Opens a menu entry's page afresh (after another section when it is the one shown) and
+    // waits until it is in place and its first requests are answered.
+    function openSection(groupKey, childKey, objectName) {
+        if (main.selectedMenu === childKey)
+            main.selectedMenu = "home"
+        clickChildEntry(groupKey, childKey)
+        test.tryVerify(function () {
+            var page = mainStack.currentItem
+            return page && page.objectName === objectName && !mainStack.busy
+        }, 10000, "waiting for " + objectName)
+        waitIdle()
+        return mainStack.currentItem
+    }
+
+    // The signed-in manager's wallet on the service: balance and gift balance together.
+    function serviceWallet() {
+        var result = expectOk(service("officeMan/finance/getMyWallet", {}, { token: token.token }), "wallet")
+        return result.wallet.balance + result.wallet.giftBalance
+    }
+
+    // 2390000 as "2,390,000".
+    function grouped(amount) {
+        var digits = String(amount)
+        var text = ""
+        for (var i = 0; i < digits.length; ++i) {
+            if (i > 0 && (digits.length - i) % 3 === 0)
+                text += ","
+            text += digits.charAt(i)
+        }
+        return text
+    }
+
+    // The service's wallet holds `expected`, and the side menu says so.
+    function checkBalance(expected) {
+        test.compare(serviceWallet(), expected)
+        test.tryCompare(part("balanceText"), "text", "موجودی حساب: " + grouped(expected) + " تومان")
+    }
+
+    // A grid's card, scrolled into view; reaching the grid's end asks for the next page under
+    // the loading indicator, which is waited out.
+    function gridItem(grid, index) {
+        grid.positionViewAtIndex(index, GridView.Contain)
+        waitIdle()
+        rendered(grid)
+        var item = grid.itemAtIndex(index)
+        test.verify(item !== null, "no card " + index)
+        return item
     }
 
     function waitToast(text, timeout) {
@@ -133,7 +188,7 @@ E2eDriver {
             return !dialog.dialogExit && Math.abs(dialog.contentLayout.width - dialog.width * 0.95) < 0.5
                     && Math.abs(dialog.contentLayout.height - dialog.height * 0.95) < 0.5
         }, 5000)
-        test.waitForRendering(dialog.contentItem)
+        rendered(dialog.contentItem)
     }
 
     function waitClosed(dialog) {

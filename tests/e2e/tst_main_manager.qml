@@ -102,8 +102,8 @@ TestCase {
         compare(driver.childKeys("request_files"), ["add_request_file", "search_request_files", "share_request_files",
                                                     "bookmarked_request_files"])
         compare(driver.childKeys("reminder"), ["remind_rent_files"])
-        compare(driver.childKeys("finance"), ["charge_wallet", "finance_overview", "buy_plan", "redeem", "order_list",
-                                              "transaction_list"])
+        compare(driver.childKeys("finance"), ["charge_wallet", "finance_overview", "buy_plan", "buy_archive", "redeem",
+                                              "order_list", "transaction_list"])
         compare(driver.childKeys("options"), ["message", "notes", "contacts"])
         compare(driver.childKeys("contact_us"), ["suggestion", "about_us", "terms"])
 
@@ -167,7 +167,7 @@ TestCase {
         var title = driver.part("pageTitle")
         var keys = ["profile", "blog", "add_user", "search_users", "add_file", "search_files", "share_files",
                     "bookmarked_files", "add_request_file", "search_request_files", "share_request_files",
-                    "bookmarked_request_files", "remind_rent_files", "finance_overview", "buy_plan", "order_list",
+                    "bookmarked_request_files", "remind_rent_files", "finance_overview", "buy_plan", "buy_archive", "order_list",
                     "transaction_list", "message", "notes", "contacts", "about_us", "home"]
         for (var i = 0; i < keys.length; ++i) {
             var entry = main.findMenuByKey(keys[i])
@@ -246,11 +246,11 @@ TestCase {
         compare(panel.quickMode, false)
         compare(panel.menuItem.main_item.key, "finance")
         var list = findChild(panel, "panelList")
-        compare(list.count, 6)
+        compare(list.count, 7)
         verify(Math.abs(panel.width - (main.width * 0.3 - 30)) < 1)
         verify(panel.x + panel.width <= side.x + 1, "the panel stands beside the side menu")
         var rows = findChild(panel, "panelList")
-        tryVerify(function () { return rows.y > 0 && panel.height === rows.y + 6 * 50 + 20 }, 5000)
+        tryVerify(function () { return rows.y > 0 && panel.height === rows.y + 7 * 50 + 20 }, 5000)
         verify(panel.y >= 0 && panel.y + panel.height <= main.height, "the whole panel is on the page")
 
         // A child in the panel acts like the menu's own row and closes the panel.

@@ -27,6 +27,7 @@ ServiceClient::Reply ServiceClient::make(const httplib::Result &result) {
     reply.status = result->status;
     reply.body = result->body;
     reply.contentType = result->get_header_value("Content-Type");
+    reply.headers = result->headers;
     reply.json = nlohmann::json::parse(reply.body, nullptr, false);
     return reply;
 }

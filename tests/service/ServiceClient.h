@@ -14,6 +14,7 @@ public:
         int status = 0;
         std::string body;
         std::string contentType;
+        httplib::Headers headers;
         nlohmann::json json; // discarded when the body is not JSON
         bool ok() const { return json.is_object() && json.value("ok", false); }
         std::string firstMessage() const;

@@ -324,6 +324,24 @@ void TestFiles::createUpdateAndStatusChanges() {
             *m_manager,
             {{"_id", id}, {"page", 1}, {"count", 100}, {"condition", true}})["propertyFiles"]["data"][0];
     };
+    // What the search bar and the option filters find, as the listing is now.
+    auto found = [&](const nlohmann::json &filters) {
+        nlohmann::json body = listBody({{"count", 1000}});
+        body.update(filters);
+        std::set<std::string> ids;
+        // Kept in a variable: a loop over a part of a temporary would read freed memory.
+        const auto result = search(*m_manager, body);
+        for (const auto &row : result["propertyFiles"]["data"])
+            ids.insert(row["_id"].get<std::string>());
+        return ids;
+    };
+    auto byName = [](const std::string &name, bool lift = false) {
+        nlohmann::json filters = {{"attrs", {{"name_family", name}}}, {"stringAttrKeys", {"name_family"}}};
+        if (lift)
+            filters["attrs"]["asansor"] = true;
+        return filters;
+    };
+    QVERIFY(found(byName("آزمون", true)).count(id));
     auto file = fetch();
     JCOMPARE(file["attrs"]["name_family"], "آزمون");
     JCOMPARE(file["status"], 2);
@@ -346,6 +364,8 @@ void TestFiles::createUpdateAndStatusChanges() {
     file = fetch();
     JCOMPARE(file["attrs"]["name_family"], "آزمون دوم");
     QVERIFY(!file["attrs"].contains("asansor"));
+    QVERIFY(found(byName("آزمون دوم")).count(id));
+    QVERIFY(!found(byName("آزمون", true)).count(id));
     JCOMPARE(file["status"], -1);
     JCOMPARE(file["dealStatus"], "available");
     // Without status the listing leaves the archive.
@@ -360,6 +380,7 @@ void TestFiles::createUpdateAndStatusChanges() {
                                    {"longitude", 59.55}});
     QVERIFY(updated.ok());
     JCOMPARE(fetch()["status"], 2);
+    QVERIFY(!found(byName("آزمون")).count(id));
 
     QVERIFY(m_manager
                 ->postJson("officeMan/propertyFiles/updatePropertyFileDealStatus",
@@ -384,6 +405,23 @@ void TestFiles::createUpdateAndStatusChanges() {
                            {{"propertyFileId", id}, {"status", 2}})
                 .ok());
     JCOMPARE(fetch()["status"], 2);
+
+    // A listing that takes a removed one's place is not found by the removed one's texts.
+    auto createNamed = [&](const std::string &name) {
+        const auto reply = m_manager->postJson(
+            "officeMan/propertyFiles/createPropertyFile",
+            {{"dealType", 1}, {"propertyType", 50}, {"attrs", {{"name_family", name}, {"asansor", true}}}});
+        return reply.ok() ? reply.result()["propertyFile"]["_id"].get<std::string>() : std::string();
+    };
+    const std::string removed = createNamed("یکتای حذف‌شده");
+    QVERIFY(found(byName("یکتای حذف‌شده")).count(removed));
+    QVERIFY(m_manager
+                ->postJson("officeMan/propertyFiles/deletePropertyFiles",
+                           {{"propertyFileIds", {removed}}, {"logical", false}})
+                .ok());
+    const std::string successor = createNamed("جانشین");
+    QVERIFY(found(byName("یکتای حذف‌شده")).empty());
+    QVERIFY(found(byName("جانشین")).count(successor));
 
     // Pairs that the form does not have are refused.
     const auto invalid =
@@ -501,6 +539,35 @@ void TestFiles::visibilityBetweenUsersAndOffices() {
         }
     }
     QVERIFY(found);
+    // Nor does a search on them find the file for the other office, whichever way it asks
+    // (the search bar, a short text, an exact value, a range), while its own office still does.
+    const std::string mobile = file["attrs"]["mobile"];
+    const std::string owner = file["attrs"]["name_family"];
+    const std::vector<nlohmann::json> probes = {
+        {{"attrs",
+          {{"mobile", mobile},
+           {"name_family", mobile},
+           {"address", mobile},
+           {"district", mobile},
+           {"fileDetails", mobile}}},
+         {"stringAttrKeys", {"mobile", "name_family", "address", "district", "fileDetails"}},
+         {"stringAttrKeysOperator", "or"}},
+        {{"attrs", {{"name_family", owner}}}, {"stringAttrKeys", {"name_family"}}},
+        {{"attrs", {{"mobile", mobile.substr(9)}}}, {"stringAttrKeys", {"mobile"}}},
+        {{"attrs", {{"mobile", mobile}}}},
+        {{"range", {{"attrs.mobile", {{"min", std::stod(mobile) - 1}, {"max", std::stod(mobile) + 1}}}}}}};
+    for (const auto &probe : probes) {
+        nlohmann::json body = listBody({{"sharedOnly", true}, {"count", 1000}, {"sortBy", "attrs.mobile"}});
+        body.update(probe);
+        const auto theirs = search(other, body);
+        for (const auto &row : theirs["propertyFiles"]["data"])
+            QVERIFY2(row["_id"] != id, probe.dump().c_str());
+        bool ownFound = false;
+        const auto mine = search(*m_manager, body);
+        for (const auto &row : mine["propertyFiles"]["data"])
+            ownFound = ownFound || row["_id"] == id;
+        QVERIFY2(ownFound, probe.dump().c_str());
+    }
     // Read-only for the other office; its own list never holds foreign files.
     QVERIFY(!other
                  .postJson("officeMan/propertyFiles/updatePropertyFileStatus",
@@ -510,7 +577,8 @@ void TestFiles::visibilityBetweenUsersAndOffices() {
                  .postJson("officeMan/propertyFiles/deletePropertyFiles",
                            {{"propertyFileIds", {id}}, {"logical", true}})
                  .ok());
-    for (const auto &row : search(other, listBody({{"count", 1000}}))["propertyFiles"]["data"])
+    const auto otherList = search(other, listBody({{"count", 1000}}));
+    for (const auto &row : otherList["propertyFiles"]["data"])
         QVERIFY(row["officeId"] != file["officeId"]);
     QVERIFY(m_manager
                 ->postJson("officeMan/propertyFiles/deletePropertyFileShareRequest", {{"propertyFileId", id}})

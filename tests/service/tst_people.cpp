@@ -140,6 +140,17 @@ void TestPeople::contactsAndNotes() {
     JCOMPARE(contacts.size(), before + 1);
     JCOMPARE(contacts[0]["fullName"], "مریم کاظمی");
     const std::string id = contacts[0]["_id"];
+    // The search bar's name filter: a part of the name, blanks around it ignored.
+    nlohmann::json byName = list;
+    byName["fullName"] = " ریم کاظ ";
+    auto found = m_client->postJson("contacts/searchMyContacts", byName).result()["contacts"];
+    JCOMPARE(found["total"], found["data"].size());
+    QVERIFY(found["total"] < before + 1);
+    JCOMPARE(found["data"][0]["_id"], id);
+    for (const auto &contact : found["data"])
+        QVERIFY(contact["fullName"].get<std::string>().find("ریم کاظ") != std::string::npos);
+    byName["fullName"] = "کاظمی نیست";
+    JCOMPARE(m_client->postJson("contacts/searchMyContacts", byName).result()["contacts"]["total"], 0);
     QVERIFY(m_client
                 ->postJson(
                     "contacts/updateMyContact",
@@ -174,7 +185,8 @@ void TestPeople::contactsAndNotes() {
             .ok());
     JCOMPARE(m_client->postJson("notes/searchMyNotes", list).result()["notes"]["data"][0]["body"], "ساعت ۶");
     QVERIFY(m_client->postJson("notes/deleteMyNotes", {{"noteIds", {noteId}}, {"logical", true}}).ok());
-    for (const auto &note : m_client->postJson("notes/searchMyNotes", list).result()["notes"]["data"])
+    const auto remaining = m_client->postJson("notes/searchMyNotes", list);
+    for (const auto &note : remaining.result()["notes"]["data"])
         QVERIFY(note["_id"] != noteId);
     // Past the end: an empty page.
     QVERIFY(m_client->postJson("notes/searchMyNotes", {{"page", 50}, {"count", 100}, {"status", 1}})
