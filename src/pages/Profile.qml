@@ -26,8 +26,6 @@ Item {
     property var selectedZone: null
     // {latitude, longitude}, or null while no position is chosen.
     property var selectedLocation: null
-    // The map page while it is open.
-    property var mapPage: null
     readonly property string chooseText: "انتخاب کنید"
     readonly property string savedText: "ثبت اطلاعات با موفقیت انجام شد"
 
@@ -97,14 +95,11 @@ Item {
     function openMap() {
         var stack = isEdit ? mainStack : appStack
         var page = stack.push(Qt.resolvedUrl("Map.qml"))
-        mapPage = page
         page.mapClosed.connect(function (coord) {
             if (coord)
                 selectedLocation = { latitude: coord.latitude, longitude: coord.longitude }
             if (stack.currentItem === page)
                 stack.pop()
-            if (mapPage === page)
-                mapPage = null
         })
     }
 

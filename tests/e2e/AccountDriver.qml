@@ -20,13 +20,17 @@ MainPageDriver {
                            .replace(/[\u0660-\u0669]/g, function (d) { return String(d.charCodeAt(0) - 0x0660) })
     }
 
-    // Opens a menu entry (a child of `groupKey`, or a top-level one) and returns its page.
-    function openSection(groupKey, key) {
+    // Opens a menu entry's page afresh, a child of `groupKey` or (without one) a top-level entry.
+    function openPage(groupKey, key, objectName) {
         if (groupKey)
-            clickChildEntry(groupKey, key)
-        else
-            clickMenuRow(key)
-        test.tryVerify(function () { return mainStack.currentItem !== null && !mainStack.busy }, 10000)
+            return openSection(groupKey, key, objectName)
+        if (main.selectedMenu === key)
+            main.selectedMenu = "home"
+        clickMenuRow(key)
+        test.tryVerify(function () {
+            var page = mainStack.currentItem
+            return page && page.objectName === objectName && !mainStack.busy
+        }, 10000, "waiting for " + objectName)
         waitIdle()
         return mainStack.currentItem
     }

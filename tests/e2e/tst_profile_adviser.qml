@@ -32,7 +32,7 @@ TestCase {
         var window = driver.window
         var before = driver.me(signIn.token)
         var office = driver.office(signIn.token, "employee")
-        var page = driver.openSection(null, "profile")
+        var page = driver.openPage(null, "profile", "profilePage")
         verify(page.isEdit)
         verify(driver.test.findChild(page, "officeReadOnlyNote").visible)
         compare(page.mobile.text, before.mobile)

@@ -34,7 +34,7 @@ TestCase {
         var main = driver.startSignedIn(store, utility.deviceId(), signIn)
         var window = driver.window
         var before = driver.office(signIn.token)
-        var page = driver.openSection(null, "profile")
+        var page = driver.openPage(null, "profile", "profilePage")
         compare(driver.pageName(page), "Profile")
         verify(page.isEdit)
         verify(!driver.test.findChild(page, "profileHeader").visible)

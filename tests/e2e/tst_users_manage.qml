@@ -49,7 +49,7 @@ TestCase {
     }
 
     function openUsers() {
-        var page = driver.openSection("users", "search_users")
+        var page = driver.openPage("users", "search_users", "userSearchPage")
         compare(driver.pageName(page), "UserSearch")
         driver.waitForList(page)
         return page

@@ -25,7 +25,7 @@ TestCase {
         var signIn = driver.adviserSignIn("sara", "123456", utility.deviceId())
         signIn.username = "sara"
         driver.startSignedIn(store, utility.deviceId(), signIn)
-        driver.openSection(null, "profile")
+        driver.openPage(null, "profile", "profilePage")
         waitForRendering(driver.window.contentItem, 3000)
         wait(1200)
         grabImage(driver.window.contentItem.parent).save("profile-adviser.png")
