@@ -2,7 +2,7 @@ import QtQuick 2.15
 import AppValidator 1.0
 import "../components"
 import "../scripts/Request.js" as Api
-import "../scripts/Utility.js" as Utility
+import "../scripts/Session.js" as Session
 import "../scripts/Colors.js" as Colors
 
 // Managers' sign-in, second step: the four-digit code that came by text message. A page of the
@@ -25,14 +25,6 @@ Item {
         return inputs
     }
 
-    function deviceParameters() {
-        return [Utility.getParameter("platform", "desktop"),
-                Utility.getParameter("os", Qt.platform.os),
-                Utility.getParameter("deviceId", appData.deviceId),
-                Utility.getParameter("osVersion", appUtility.osVersion()),
-                Utility.getParameter("appVersion", Qt.application.version)]
-    }
-
     function codeCompleted() {
         var inputs = digitInputs()
         for (var i = 0; i < inputs.length; ++i) {
@@ -52,29 +44,19 @@ Item {
 
     function confirmCode() {
         userCode = getUserCode()
-        var parameters = deviceParameters()
-        parameters.push(Utility.getParameter("username", "0" + userPhone))
-        parameters.push(Utility.getParameter("verificationCode", userCode))
+        var parameters = Api.deviceParameters({ username: "0" + userPhone, verificationCode: userCode })
         Api.sendRequest("POST", "login/officeMan", onResponse, function () {}, parameters)
     }
 
     function onResponse(response) {
-        userData = {
-            username: "0" + userPhone,
-            apiToken: response.token.token,
-            refreshToken: response.token.refreshToken
-        }
-        apiToken = response.token.token
-        isLogin = true
-        saveUserData()
+        Session.signIn("0" + userPhone, response.token)
         loginPage.getUserData()
     }
 
     // Sends the code again.
     function login() {
         apiToken = ""
-        var parameters = deviceParameters()
-        parameters.push(Utility.getParameter("username", "0" + userPhone))
+        var parameters = Api.deviceParameters({ username: "0" + userPhone })
         Api.sendRequest("POST", "login/officeMan", onLoginResponse, function () {}, parameters)
     }
 

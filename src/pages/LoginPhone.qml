@@ -2,7 +2,6 @@ import QtQuick 2.15
 import AppValidator 1.0
 import "../components"
 import "../scripts/Request.js" as Api
-import "../scripts/Utility.js" as Utility
 import "../scripts/Colors.js" as Colors
 
 // Managers' sign-in, first step: the mobile number the code is sent to. A page of the sign-in
@@ -29,12 +28,7 @@ Item {
         }
         apiToken = ""
         var typedNumber = phone.text
-        var parameters = [Utility.getParameter("platform", "desktop"),
-                          Utility.getParameter("os", Qt.platform.os),
-                          Utility.getParameter("deviceId", appData.deviceId),
-                          Utility.getParameter("osVersion", appUtility.osVersion()),
-                          Utility.getParameter("username", "0" + typedNumber),
-                          Utility.getParameter("appVersion", Qt.application.version)]
+        var parameters = Api.deviceParameters({ username: "0" + typedNumber })
         Api.sendRequest("POST", "login/officeMan", function (result) {
             var text = result && result.messages && result.messages.length > 0 ? result.messages[0]
                                                                                 : (result ? result.message : "")

@@ -1,7 +1,7 @@
 import QtQuick 2.15
 import "../components"
 import "../scripts/Request.js" as Api
-import "../scripts/Utility.js" as Utility
+import "../scripts/Session.js" as Session
 import "../scripts/Colors.js" as Colors
 import "../scripts/MaterialIcons.js" as MaterialIcons
 
@@ -34,23 +34,9 @@ Item {
         }
         apiToken = ""
         var typedName = userName.text
-        var parameters = [Utility.getParameter("username", typedName),
-                          Utility.getParameter("password", password.text),
-                          Utility.getParameter("platform", "desktop"),
-                          Utility.getParameter("os", Qt.platform.os),
-                          Utility.getParameter("deviceId", appData.deviceId),
-                          Utility.getParameter("osVersion", appUtility.osVersion()),
-                          Utility.getParameter("appVersion", Qt.application.version)]
+        var parameters = Api.deviceParameters({ username: typedName, password: password.text })
         Api.sendRequest("POST", "login/employee", function (result) {
-            // The password is not kept: the refresh token renews the session from now on.
-            userData = {
-                username: typedName,
-                apiToken: result.token.token,
-                refreshToken: result.token.refreshToken
-            }
-            apiToken = result.token.token
-            isLogin = true
-            saveUserData()
+            Session.signIn(typedName, result.token)
             loginPage.getUserData()
         }, function () {}, parameters)
     }

@@ -254,12 +254,18 @@ function send(kind, method, route, callbackSuccess, callbackFail, params, showLo
     })
 }
 
-function deviceParameters(members) {
-    return [Utility.getParameter("platform", "desktop"),
-            Utility.getParameter("os", Qt.platform.os),
-            Utility.getParameter("deviceId", members.window.appData.deviceId),
-            Utility.getParameter("osVersion", members.utility.osVersion()),
-            Utility.getParameter("appVersion", Qt.application.version)]
+// The device a sign-in or a token renewal speaks for, as form parameters; `extra`, an object of
+// further keys and values (the user name, the code), follows them.
+function deviceParameters(extra) {
+    var members = windowMembers()
+    var parameters = [Utility.getParameter("platform", "desktop"),
+                      Utility.getParameter("os", Qt.platform.os),
+                      Utility.getParameter("deviceId", members.window.appData.deviceId),
+                      Utility.getParameter("osVersion", members.utility.osVersion()),
+                      Utility.getParameter("appVersion", Qt.application.version)]
+    for (var key in extra)
+        parameters.push(Utility.getParameter(key, extra[key]))
+    return parameters
 }
 
 // Signed out: back to a single page, the splash page, which leads on to the sign-in. The page
@@ -279,7 +285,7 @@ function renew(members, request) {
     var window = members.window
     members.loading.initial()
     var url = apiUrl(members, "v1", "login/" + window.userData.systemRole)
-    var parameters = deviceParameters(members)
+    var parameters = deviceParameters()
     log(members, "Url = " + url)
     log(members, "token = " + mask(window.userData.refreshToken))
     var headers = [["Content-Type", "application/x-www-form-urlencoded"],

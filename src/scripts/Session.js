@@ -8,6 +8,16 @@
 // replaced. A password is never among them: the refresh token renews the session.
 var carriedKeys = ["apiToken", "refreshToken", "username"]
 
+// Starts the session of `username` with the token pair the service's sign-in answered with and
+// saves it. The password is not kept: the refresh token renews the session from now on.
+function signIn(username, token) {
+    var window = appWindow
+    window.userData = { username: username, apiToken: token.token, refreshToken: token.refreshToken }
+    window.apiToken = token.token
+    window.isLogin = true
+    window.saveUserData()
+}
+
 // Makes `user`, a user record as the service sent it, the signed-in user's record: the session's
 // own keys are carried over, and so is the office as long as the user still belongs to it.
 // The record is saved; returns it.
