@@ -26,6 +26,11 @@ Item {
         openForSave()
     }
 
+    // The chosen file as a local path: the chooser speaks URLs, the native services paths.
+    function chosenPath() {
+        return appUtility.urlToLocalPath(String(_dialog.file))
+    }
+
     Platform.FileDialog {
         id: _dialog
 

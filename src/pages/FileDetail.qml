@@ -253,8 +253,7 @@ Item {
     }
 
     // The page without its map and gallery, as a PNG where the user chose, then opened.
-    function printPage(fileUrl) {
-        var path = appUtility.urlToLocalPath(String(fileUrl))
+    function printPage(path) {
         if (path === "")
             return
         if (!/\.png$/i.test(path))
@@ -276,13 +275,8 @@ Item {
     }
 
     function openEdit() {
-        var component = Qt.createComponent(Qt.resolvedUrl("FileEdit.qml"))
-        if (component.status !== Component.Ready) {
-            if (typeof mainPage !== "undefined")
-                mainPage.sectionUnavailable("file_edit")
-            return
-        }
-        var page = fileDetailPage.StackView.view.push(component, { fileItem: fileItem })
+        var page = fileDetailPage.StackView.view.push(Qt.createComponent(Qt.resolvedUrl("FileEdit.qml")),
+                                                      { fileItem: fileItem })
         if (page && page.edited)
             page.edited.connect(getFile)
     }
@@ -817,6 +811,6 @@ Item {
         objectName: "saveDialog"
         title: "لطفا محل ذخیره سازی تصویر پرینت را انتخاب کنید"
         nameFilters: ["image files(*.png)"]
-        onAccepted: fileDetailPage.printPage(dialog.file)
+        onAccepted: fileDetailPage.printPage(chosenPath())
     }
 }
