@@ -14,7 +14,7 @@ import "../scripts/FileFilters.js" as FileFilters
 // The agency's listings: all property or applicant files, the cooperation pool, the bookmarks or
 // the rent reminder, as the menu entry that opened the page says. Filters, sorts and pages them
 // from the service and acts on each row. Reaches the window's and the main page's members
-// (`userData`, `appData`, `toast`, `mainStack`, `selectedMenu`, `sectionUnavailable`) by name.
+// (`userData`, `appData`, `toast`, `mainStack`, `selectedMenu`) by name.
 Item {
     id: fileListPage
 
@@ -371,10 +371,6 @@ Item {
         if (!row)
             return
         var component = Qt.createComponent(Qt.resolvedUrl("FileDetail.qml"))
-        if (component.status !== Component.Ready) {
-            sectionUnavailable("file_detail")
-            return
-        }
         var ownOffice = userData.office ? userData.office._id : undefined
         mainStack.push(component, {
             fileId: row._id,
@@ -385,10 +381,6 @@ Item {
 
     function editFile(id) {
         var component = Qt.createComponent(Qt.resolvedUrl("FileEdit.qml"))
-        if (component.status !== Component.Ready) {
-            sectionUnavailable("file_edit")
-            return
-        }
         // The form gets the file as the service has it now, not as the row was shown; the rows keep
         // only what they show.
         Api.sendJsonRequestV2("POST", userData.systemRole + "/propertyFiles/searchMyPropertyFiles", function (result) {

@@ -11,8 +11,6 @@ QtObject {
 
     // The schema's field table: the system folders are named after the deal types' titles.
     property var fieldTable: null
-    property url mainPageUrl: Qt.resolvedUrl("Main.qml")
-    property url profilePageUrl: Qt.resolvedUrl("Profile.qml")
 
     // The step that last went to the service, so that a failed one can be sent again without
     // repeating those that succeeded (folders already created stay created).
@@ -46,7 +44,7 @@ QtObject {
             if (userData.officeId)
                 getOfficeData()
             else
-                appStack.replace(String(profilePageUrl))
+                appStack.replace(Qt.resolvedUrl("Profile.qml"))
         }, function () { root.refused() }, [], false)
     }
 
@@ -54,7 +52,7 @@ QtObject {
         currentStep = function () { root.getOfficeData() }
         Session.refreshOffice(function (office) {
             if (office && office.folders && office.folders.length > 0)
-                appStack.replace(String(mainPageUrl))
+                appStack.replace(Qt.resolvedUrl("Main.qml"))
             else
                 root.addFolder(1)
         }, function () { root.refused() })
@@ -66,7 +64,7 @@ QtObject {
         currentStep = function () { root.addFolder(dealType) }
         if (dealType >= 9) {
             // The stored office is read again so that it lists the folders just made.
-            Session.refreshOffice(function () { appStack.replace(String(mainPageUrl)) }, function () { root.refused() })
+            Session.refreshOffice(function () { appStack.replace(Qt.resolvedUrl("Main.qml")) }, function () { root.refused() })
             return
         }
         var query = {

@@ -64,19 +64,6 @@ Item {
         return login
     }
 
-    // The page the session set-up hands over to: the program's own once it has one, until then
-    // a stand-in of the same name, so that the hand-over itself is what the test checks.
-    function handOverUrl(name) {
-        if (testSupport.fileExists(":/src/pages/" + name + ".qml"))
-            return "qrc:/src/pages/" + name + ".qml"
-        return Qt.resolvedUrl("pages/" + name + ".qml")
-    }
-
-    function useHandOverPages(page) {
-        page.session.mainPageUrl = handOverUrl("Main")
-        page.session.profilePageUrl = handOverUrl("Profile")
-    }
-
     // A page over the current one that reaches the window's members by name, as pages do.
     function pushProbe() {
         probe = stack.push(Qt.resolvedUrl("ProbePage.qml"))

@@ -48,10 +48,6 @@ E2eDriver {
         return found
     }
 
-    function pageExists(file) {
-        return testSupport.fileExists(":/src/pages/" + file)
-    }
-
     function topKeys() {
         var keys = []
         for (var i = 0; i < menuModel.count; ++i)

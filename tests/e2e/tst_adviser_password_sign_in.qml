@@ -36,7 +36,6 @@ TestCase {
 
         driver.launch()
         login = driver.waitForSignIn()
-        driver.useHandOverPages(login)
         var probe = driver.pushProbe()
         toastDialog = probe.toastDialog
         driver.popProbe()

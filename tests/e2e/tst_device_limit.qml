@@ -49,7 +49,6 @@ TestCase {
         store.setValue("is_login", true)
         store.setValue("user_data", { username: "09151234567", apiToken: mine.token, refreshToken: mine.refreshToken })
         driver.launch()
-        driver.useHandOverPages(driver.currentPage())
         driver.waitForPage("Main", 20000)
     }
 

@@ -29,17 +29,10 @@ TestCase {
         id: utility
     }
 
-    SignalSpy {
-        id: unavailable
-
-        signalName: "sectionUnavailable"
-    }
-
     function initTestCase() {
         var token = driver.managerSignIn("09151234567", utility.deviceId())
         token.username = "09151234567"
         main = driver.startSignedIn(store, utility.deviceId(), token)
-        unavailable.target = main
     }
 
     function cleanupTestCase() {
@@ -424,27 +417,16 @@ TestCase {
         verify(model.get(1).fileHeader.indexOf(" / معامله شده") > 0)
         driver.closeToast()
 
-        // Pages this build does not hold yet leave the list as it is.
-        var missing = unavailable.count
+        // Editing opens the form with the file, the row itself its detail page.
         driver.clickRowPart(1, "manageIcon")
         driver.chooseAction(manage, 1)
-        if (driver.pageExists("FileEdit.qml")) {
-            tryVerify(function () { return driver.mainStack.currentItem.fileItem && driver.mainStack.currentItem.fileItem._id === id })
-            driver.mainStack.pop()
-            tryCompare(driver.mainStack, "busy", false)
-        } else {
-            compare(unavailable.signalArguments[missing][0], "file_edit")
-        }
-        missing = unavailable.count
+        tryVerify(function () { return driver.mainStack.currentItem.fileItem && driver.mainStack.currentItem.fileItem._id === id })
+        driver.mainStack.pop()
+        tryCompare(driver.mainStack, "busy", false)
         mouseClick(driver.row(1), 400, 40)
-        if (driver.pageExists("FileDetail.qml")) {
-            tryVerify(function () { return driver.mainStack.currentItem.fileId === id })
-            compare(driver.mainStack.currentItem.isShared, false)
-            compare(main.selectedMenu, "")
-        } else {
-            compare(unavailable.signalArguments[missing][0], "file_detail")
-            compare(driver.mainStack.currentItem, page)
-        }
+        tryVerify(function () { return driver.mainStack.currentItem.fileId === id })
+        compare(driver.mainStack.currentItem.isShared, false)
+        compare(main.selectedMenu, "")
     }
 
     // Deleting a row shown on the first page: the total follows and the next page skips nothing.

@@ -43,7 +43,6 @@ TestCase {
         driver.launch()
         compare(driver.pageName(driver.currentPage()), "Splash")
         login = driver.waitForSignIn()
-        driver.useHandOverPages(login)
         toastDialog = findToast()
         verify(toastDialog !== null)
     }

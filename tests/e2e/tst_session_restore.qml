@@ -44,7 +44,6 @@ TestCase {
         compare(window.apiToken, token.token, "the stored token is taken at the start")
         var splash = driver.currentPage()
         compare(driver.pageName(splash), "Splash")
-        driver.useHandOverPages(splash)
 
         driver.waitForPage("Main", 20000)
         compare(driver.pagesSeen, ["Splash", "Main"])

@@ -55,7 +55,6 @@ TestCase {
     function test_theSplashPageWaitsForTheServiceAndThenRestoresTheSession() {
         var splash = driver.currentPage()
         compare(driver.pageName(splash), "Splash")
-        driver.useHandOverPages(splash)
         var notice = findChild(splash, "stalledNotice")
         verify(!notice.visible, "nothing to say before the first try")
 

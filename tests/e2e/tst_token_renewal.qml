@@ -34,7 +34,6 @@ TestCase {
         store.setValue("is_login", true)
         store.setValue("user_data", { username: "sara", apiToken: token.token, refreshToken: token.refreshToken })
         driver.launch()
-        driver.useHandOverPages(driver.currentPage())
         driver.waitForPage("Main", 20000)
     }
 

@@ -20,7 +20,6 @@ TestCase {
     function initTestCase() {
         driver.launch()
         login = driver.waitForSignIn()
-        driver.useHandOverPages(login)
     }
 
     function cleanupTestCase() {
