@@ -42,8 +42,6 @@ Item {
     // Titles of schema fields by id, read once each.
     property var fieldTitles: ({})
     // The file the open dialog acts on.
-    property string actionFileId: ""
-    property string reportFlag: ""
 
     // The pseudo property type of "no choice" in the deal type's family.
     function noPropertyType(deal) {
@@ -73,7 +71,7 @@ Item {
     function initPage(folders) {
         dealModel.clear()
         dealModel.append({ title: choosePrompt, _id: -1 })
-        dealCombo.displayText = choosePrompt
+        header.dealCombo.displayText = choosePrompt
         var seen = {}
         if (isManager) {
             for (var i = 1; i <= 8; ++i)
@@ -95,7 +93,7 @@ Item {
                 }
             }
         }
-        fillActionModels()
+        fileActions.fillModels()
         pager.loadMore = true
         search()
     }
@@ -104,33 +102,9 @@ Item {
         var title = fieldTitle(deal)
         dealModel.append({ title: title, _id: deal })
         if (deal === dealType) {
-            dealCombo.currentIndex = dealModel.count - 1
-            dealCombo.displayText = title
+            header.dealCombo.currentIndex = dealModel.count - 1
+            header.dealCombo.displayText = title
         }
-    }
-
-    function fillActionModels() {
-        manageModel.clear()
-        manageModel.append([
-            { title: "حذف فایل", ic: MaterialIcons.deleteForever, icColor: Colors.coolRed },
-            { title: "ویرایش فایل", ic: MaterialIcons.pencil, icColor: Colors.appGreen },
-            { title: "بایگانی کردن فایل", ic: MaterialIcons.pencil, icColor: Colors.primary },
-            { title: "تعیین وضعیت معامله", ic: MaterialIcons.shopping, icColor: Colors.appOrange },
-            { title: "مخفی کردن فایل", ic: MaterialIcons.ghost, icColor: Colors.primary }
-        ])
-        dealStatusModel.clear()
-        dealStatusModel.append([
-            { title: "فایل موجود", ic: MaterialIcons.check, icColor: Colors.appGreen, status: "available" },
-            { title: "معامله شده", ic: MaterialIcons.fileExport, icColor: Colors.primary, status: "done" },
-            { title: "کنسل شده", ic: MaterialIcons.closedCaption, icColor: Colors.coolRed, status: "cancelled" }
-        ])
-        reportModel.clear()
-        reportModel.append([
-            { title: "فایل معامله شده", ic: MaterialIcons.coin, icColor: Colors.appGreen },
-            { title: "تغییر قیمت", ic: MaterialIcons.wallet, icColor: Colors.appOrange },
-            { title: "مغایرت اطلاعات", ic: MaterialIcons.pencil, icColor: Colors.coolRed },
-            { title: "انصراف", ic: MaterialIcons.close, icColor: Colors.primary }
-        ])
     }
 
     // --- header -------------------------------------------------------------------------------
@@ -167,7 +141,7 @@ Item {
     function resetOrder() {
         orderBy = "created_at"
         orderType = -1
-        var combos = [propertyCombo, orderCombo, orderTypeCombo]
+        var combos = [header.propertyCombo, header.orderCombo, header.orderTypeCombo]
         for (var i = 0; i < combos.length; ++i) {
             combos[i].currentIndex = -1
             combos[i].displayText = choosePrompt
@@ -333,6 +307,10 @@ Item {
         return -1
     }
 
+    function rowAt(index) {
+        return fileModel.get(index)
+    }
+
     function fileIdAt(index) {
         var row = index >= 0 && index < fileModel.count ? fileModel.get(index) : null
         return row ? row._id : ""
@@ -392,180 +370,6 @@ Item {
         }, function () {}, { _id: id, page: 1, count: 100, condition: true, searchOperator: "and" })
     }
 
-    function onShareClicked(index) {
-        var row = fileModel.get(index)
-        if (!row)
-            return
-        if (row.isFileShared) {
-            removeShareFile(index)
-            return
-        }
-        actionFileId = row._id
-        shareConfirm.initial()
-    }
-
-    function bookmarkClicked(index) {
-        var row = fileModel.get(index)
-        if (!row)
-            return
-        if (row.bookmarked)
-            removeBookmark(index)
-        else
-            bookmark(index)
-    }
-
-    function bookmark(index) {
-        var id = fileIdAt(index)
-        Api.sendJsonRequest("POST", "bookmarks/bookmark", function () {
-            changeFile(id, { bookmarked: true })
-            toast.show("فایل مورد نظر با موفقیت نشان شد", toast.durationLong)
-        }, function () {}, { type: "PropertyFile", id: id })
-    }
-
-    function removeBookmark(index) {
-        var id = fileIdAt(index)
-        Api.sendJsonRequest("POST", "bookmarks/unBookmark", function () {
-            if (bookmarkOnly)
-                dropFile(id)
-            else
-                changeFile(id, { bookmarked: false })
-            toast.show("فایل مورد نظر با موفقیت از نشان شده ها حذف شد", toast.durationLong)
-        }, function () {}, { type: "PropertyFile", id: id })
-    }
-
-    function shareFile(index) {
-        var id = fileIdAt(index)
-        Api.sendJsonRequest("POST", userData.systemRole + "/propertyFiles/requestShareMyPropertyFile", function () {
-            changeFile(id, { isFileShared: true })
-            toast.show("فایل مورد نظر با موفقیت به فایل های همکاری ارسال شد", toast.durationLong)
-        }, function () {}, { propertyFileId: id })
-    }
-
-    function removeShareFile(index) {
-        var id = fileIdAt(index)
-        Api.sendJsonRequest("POST", userData.systemRole + "/propertyFiles/deletePropertyFileShareRequest", function () {
-            changeFile(id, { isFileShared: false })
-            toast.show("فایل مورد نظر با موفقیت از فایل های همکاری خارج شد", toast.durationLong)
-        }, function () {}, { propertyFileId: id })
-    }
-
-    function hideFile(index) {
-        var id = fileIdAt(index)
-        Api.sendJsonRequest("POST", userData.systemRole + "/propertyFiles/hideMyPropertyFile", function () {
-            changeFile(id, { justOwnerAccess: true })
-            toast.show("فایل مورد نظر با موفقیت مخفی شد", toast.durationLong)
-        }, function () {}, { propertyFileId: id })
-    }
-
-    function unHideFile(index) {
-        var id = fileIdAt(index)
-        Api.sendJsonRequest("POST", userData.systemRole + "/propertyFiles/unHideMyPropertyFile", function () {
-            changeFile(id, { justOwnerAccess: false })
-            toast.show("فایل مورد نظر با موفقیت از حالت مخفی خارج شد", toast.durationLong)
-        }, function () {}, { propertyFileId: id })
-    }
-
-    function deleteFile(index) {
-        var id = fileIdAt(index)
-        Api.sendJsonRequest("POST", userData.systemRole + "/propertyFiles/deletePropertyFiles", function () {
-            dropFile(id)
-            toast.show("فایل مورد نظر با موفقیت حذف شد", toast.durationLong)
-        }, function () {}, { propertyFileIds: [id], logical: true })
-    }
-
-    function updateStatus(index, status) {
-        var id = fileIdAt(index)
-        Api.sendJsonRequest("POST", userData.systemRole + "/propertyFiles/updatePropertyFileStatus", function () {
-            changeFile(id, { status: status })
-            restamp(id)
-            toast.show("وضعیت فایل با موفقیت ویرایش شد")
-        }, function () {}, { propertyFileId: id, status: status })
-    }
-
-    function updateDealStatus(index, status) {
-        var id = fileIdAt(index)
-        Api.sendJsonRequest("POST", userData.systemRole + "/propertyFiles/updatePropertyFileDealStatus", function () {
-            changeFile(id, { dealStatus: status })
-            restamp(id)
-            toast.show("وضعیت فایل با موفقیت ویرایش شد")
-        }, function () {}, { propertyFileId: id, dealStatus: status })
-    }
-
-    function report(index, flag, desciption) {
-        var id = fileIdAt(index)
-        Api.sendJsonRequest("POST", "reportFlags/createReportFlag", function () {
-            toast.show("گزارش شما با موفقیت ثبت شد", toast.durationLong)
-        }, function () {}, { id: id, type: "PropertyFile", flagType: flag, description: desciption || "" })
-    }
-
-    function manageClicked(index) {
-        var row = fileModel.get(index)
-        if (!row)
-            return
-        actionFileId = row._id
-        if (row.systemFile) {
-            reportDialog.initial()
-            return
-        }
-        if (row.status === -1)
-            manageModel.set(2, { title: "از بایگانی درآوردن", ic: MaterialIcons.fileDocument })
-        else
-            manageModel.set(2, { title: "بایگانی کردن فایل", ic: MaterialIcons.archive })
-        if (row.status === -2)
-            manageModel.set(0, { title: "بازگردانی فایل", ic: MaterialIcons.refresh, icColor: Colors.primary })
-        else
-            manageModel.set(0, { title: "حذف فایل", ic: MaterialIcons.deleteForever, icColor: Colors.coolRed })
-        if (row.justOwnerAccess)
-            manageModel.set(4, { title: "از مخفی خارج کردن", ic: MaterialIcons.fileDocument, icColor: Colors.primary })
-        else
-            manageModel.set(4, { title: "مخفی کردن فایل", ic: MaterialIcons.ghost, icColor: Colors.darkGrey })
-        manageDialog.initial()
-    }
-
-    function manageChosen(choice) {
-        manageDialog.dismiss()
-        var index = indexOfFile(actionFileId)
-        if (index < 0)
-            return
-        var row = fileModel.get(index)
-        switch (choice) {
-        case 0:
-            if (row.status === -2)
-                updateStatus(index, 2)
-            else
-                deleteConfirm.initial()
-            break
-        case 1:
-            editFile(row._id)
-            break
-        case 2:
-            updateStatus(index, row.status === -1 ? 2 : -1)
-            break
-        case 3:
-            dealStatusDialog.initial()
-            break
-        case 4:
-            if (row.justOwnerAccess)
-                unHideFile(index)
-            else
-                hideFile(index)
-            break
-        }
-    }
-
-    function reportChosen(choice) {
-        reportDialog.dismiss()
-        var index = indexOfFile(actionFileId)
-        if (index < 0 || choice === 3)
-            return
-        if (choice === 0) {
-            report(index, "fileDealt", "")
-            return
-        }
-        reportFlag = choice === 1 ? "fileWrongPrice" : "fileWrongInfo"
-        reportInput.initial()
-    }
-
     Component.onCompleted: {
         // The schema tables complete after this page may: make sure the schema is there first.
         fieldTable.init()
@@ -590,284 +394,29 @@ Item {
     ListModel { id: propertyModel; objectName: "propertyModel" }
     ListModel { id: orderModel; objectName: "orderModel" }
     ListModel { id: orderTypeModel; objectName: "orderTypeModel" }
-    ListModel { id: manageModel; objectName: "manageModel" }
-    ListModel { id: dealStatusModel; objectName: "dealStatusModel" }
-    ListModel { id: reportModel; objectName: "reportModel" }
-
     Rectangle {
         anchors.fill: parent
         color: Colors.grey
     }
 
-    Column {
+    FileListHeader {
         id: header
 
         anchors.top: parent.top
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.margins: 10
-        spacing: 8
-
-        Rectangle {
-            id: headerBox
-
-            objectName: "headerBox"
-            width: parent.width
-            height: headerFilters.height + chevron.height + 6
-            visible: !fileListPage.bookmarkOnly && !fileListPage.reminder
-            radius: 10
-            color: Colors.white
-            clip: true
-
-            Item {
-                id: headerFilters
-
-                objectName: "headerFilters"
-                property bool shown: true
-
-                anchors.top: parent.top
-                width: parent.width
-                height: shown ? filterGrid.height + 20 : 0
-                clip: true
-
-                Behavior on height { NumberAnimation { duration: 200 } }
-
-                Grid {
-                    id: filterGrid
-
-                    anchors.top: parent.top
-                    anchors.topMargin: 10
-                    anchors.left: parent.left
-                    anchors.leftMargin: 14
-                    width: parent.width - 28
-                    columns: 2
-                    columnSpacing: 24
-                    rowSpacing: 8
-
-                    Item {
-                        width: (filterGrid.width - filterGrid.columnSpacing) / 2
-                        height: 34
-
-                        IranSansText {
-                            id: dealComboTitle
-
-                            anchors.left: parent.left
-                            anchors.verticalCenter: parent.verticalCenter
-                            width: 100
-                            topPadding: 0
-                            text: "نوع معـــامله"
-                            textColor: Colors.darkGrey
-                        }
-
-                        Item {
-                            anchors.left: dealComboTitle.right
-                            anchors.right: parent.right
-                            height: parent.height
-
-                            AppComboBox {
-                                id: dealCombo
-
-                                objectName: "dealCombo"
-                                model: dealModel
-                                currentIndex: -1
-                                displayText: fileListPage.choosePrompt
-                                onActivated: fileListPage.chooseDealType(index)
-                            }
-                        }
-                    }
-
-                    Item {
-                        width: (filterGrid.width - filterGrid.columnSpacing) / 2
-                        height: 34
-
-                        IranSansText {
-                            id: propertyComboTitle
-
-                            anchors.left: parent.left
-                            anchors.verticalCenter: parent.verticalCenter
-                            width: 100
-                            topPadding: 0
-                            text: "نوع مــــلک"
-                            textColor: Colors.darkGrey
-                        }
-
-                        Item {
-                            anchors.left: propertyComboTitle.right
-                            anchors.right: parent.right
-                            height: parent.height
-
-                            AppComboBox {
-                                id: propertyCombo
-
-                                objectName: "propertyCombo"
-                                model: propertyModel
-                                currentIndex: -1
-                                displayText: fileListPage.choosePrompt
-                                onActivated: fileListPage.choosePropertyType(index)
-                            }
-                        }
-                    }
-
-                    Item {
-                        width: (filterGrid.width - filterGrid.columnSpacing) / 2
-                        height: 34
-
-                        IranSansText {
-                            id: orderComboTitle
-
-                            anchors.left: parent.left
-                            anchors.verticalCenter: parent.verticalCenter
-                            width: 100
-                            topPadding: 0
-                            text: "ترتیب بر اساس"
-                            textColor: Colors.darkGrey
-                        }
-
-                        Item {
-                            anchors.left: orderComboTitle.right
-                            anchors.right: parent.right
-                            height: parent.height
-
-                            AppComboBox {
-                                id: orderCombo
-
-                                objectName: "orderCombo"
-                                model: orderModel
-                                currentIndex: -1
-                                displayText: fileListPage.choosePrompt
-                                onActivated: fileListPage.chooseOrder(index)
-                            }
-                        }
-                    }
-
-                    Item {
-                        width: (filterGrid.width - filterGrid.columnSpacing) / 2
-                        height: 34
-
-                        IranSansText {
-                            id: orderTypeComboTitle
-
-                            anchors.left: parent.left
-                            anchors.verticalCenter: parent.verticalCenter
-                            width: 100
-                            topPadding: 0
-                            text: "نوع ترتیب"
-                            textColor: Colors.darkGrey
-                        }
-
-                        Item {
-                            anchors.left: orderTypeComboTitle.right
-                            anchors.right: parent.right
-                            height: parent.height
-
-                            AppComboBox {
-                                id: orderTypeCombo
-
-                                objectName: "orderTypeCombo"
-                                model: orderTypeModel
-                                currentIndex: -1
-                                displayText: fileListPage.choosePrompt
-                                onActivated: fileListPage.chooseOrderType(index)
-                            }
-                        }
-                    }
-
-                    AppButton {
-                        objectName: "addFilterButton"
-                        width: (filterGrid.width - filterGrid.columnSpacing) / 2
-                        height: 34
-                        radius: 5
-                        color: Colors.appOrange
-                        text: "افزودن فیلتر"
-                        icon: MaterialIcons.filterVariant
-                        iconSize: Utility.IconSize.normal
-                        onClicked: fileListPage.openFilter()
-                    }
-
-                    AppButton {
-                        objectName: "searchButton"
-                        width: (filterGrid.width - filterGrid.columnSpacing) / 2
-                        height: 34
-                        radius: 5
-                        color: Colors.primary
-                        text: "جستجو"
-                        icon: MaterialIcons.magnify
-                        iconSize: Utility.IconSize.normal
-                        onClicked: fileListPage.search(true)
-                    }
-                }
-            }
-
-            MaterialButton {
-                id: chevron
-
-                objectName: "chevron"
-                anchors.top: headerFilters.bottom
-                anchors.horizontalCenter: parent.horizontalCenter
-                icon.icon: headerFilters.shown ? MaterialIcons.chevronUp : MaterialIcons.chevronDown
-                icon.iconColor: Colors.primary
-                icon.iconSize: Utility.IconSize.XLarge
-                onClicked: headerFilters.shown = !headerFilters.shown
-            }
-        }
-
-        Item {
-            width: parent.width
-            height: 40
-
-            IranSansText {
-                objectName: "counterText"
-                anchors.left: parent.left
-                anchors.leftMargin: 6
-                anchors.verticalCenter: parent.verticalCenter
-                topPadding: 0
-                visible: fileListPage.pageInited
-                text: fileListPage.counterText
-                textSize: Utility.TextSize.normal
-                font.bold: true
-                textColor: Colors.text
-            }
-
-            // The bar slides aside for its search button while text is in it.
-            Item {
-                anchors.right: parent.right
-                width: parent.width * 0.45
-                height: parent.height
-                visible: !fileListPage.reminder
-
-                SearchBar {
-                    id: searchBar
-
-                    objectName: "searchBar"
-                    width: parent.width - 90
-                    height: parent.height
-                    onSearch: fileListPage.searchText(value)
-                    // Emptying the bar takes back what it searched for; other filters stay.
-                    onTermChanged: {
-                        if (term === "" && fileListPage.strSearch)
-                            fileListPage.searchText("")
-                    }
-                }
-            }
-        }
-
-        ListView {
-            id: filterList
-
-            objectName: "filterList"
-            width: parent.width
-            height: 34
-            visible: filterModel.count > 0
-            orientation: ListView.Horizontal
-            spacing: 8
-            clip: true
-            model: filterModel
-            delegate: FilterItem {
-                title: model.filterTitle
-                value: model.filterValue
-                onClosed: fileListPage.removeFilter(index)
-            }
-        }
+        page: fileListPage
+        showsChoosers: !fileListPage.bookmarkOnly && !fileListPage.reminder
+        showsSearch: !fileListPage.reminder
+        showsCounter: fileListPage.pageInited
+        counterText: fileListPage.counterText
+        choosePrompt: fileListPage.choosePrompt
+        dealModel: dealModel
+        propertyModel: propertyModel
+        orderModel: orderModel
+        orderTypeModel: orderTypeModel
+        filterModel: filterModel
     }
 
     ListView {
@@ -887,9 +436,9 @@ Item {
             sharedMode: fileListPage.isShared
             imagesUrl: appData.fileImagesUrl !== undefined ? appData.fileImagesUrl : ""
             onOpened: fileListPage.openFile(index)
-            onManageClicked: fileListPage.manageClicked(index)
-            onShareClicked: fileListPage.onShareClicked(index)
-            onBookmarkClicked: fileListPage.bookmarkClicked(index)
+            onManageClicked: fileActions.manageClicked(index)
+            onShareClicked: fileActions.shareClicked(index)
+            onBookmarkClicked: fileActions.bookmarkClicked(index)
         }
         // The end in sight, worked out afresh: `atYEnd` is only brought up to date when the view
         // moves, not when rows are laid out.
@@ -944,120 +493,10 @@ Item {
         }
     }
 
-    Component {
-        id: manageRow
+    FileActions {
+        id: fileActions
 
-        ActionItem { onClicked: fileListPage.manageChosen(index) }
-    }
-
-    Component {
-        id: dealStatusRow
-
-        ActionItem { onClicked: manageDialogs.dealStatusChosen(index) }
-    }
-
-    Component {
-        id: reportRow
-
-        ActionItem { onClicked: fileListPage.reportChosen(index) }
-    }
-
-    ListDialog {
-        id: manageDialog
-
-        objectName: "manageDialog"
-        dialogTitle: "مدیریت فایل"
-        dialogWidth: fileListPage.width * 0.4
-        listDelegate: manageRow
-        items: manageModel
-        // Tall enough for every entry: a row out of sight could not be chosen.
-        dialogHeight: manageModel.count * 40 + 110
-    }
-
-    QtObject {
-        id: manageDialogs
-
-        function dealStatusChosen(index) {
-            dealStatusDialog.dismiss()
-            var at = fileListPage.indexOfFile(fileListPage.actionFileId)
-            if (at >= 0)
-                fileListPage.updateDealStatus(at, dealStatusModel.get(index).status)
-        }
-    }
-
-    ListDialog {
-        id: dealStatusDialog
-
-        objectName: "dealStatusDialog"
-        dialogTitle: "تعیین وضعیت معامله"
-        dialogWidth: fileListPage.width * 0.4
-        listDelegate: dealStatusRow
-        items: dealStatusModel
-        // Tall enough for every entry: a row out of sight could not be chosen.
-        dialogHeight: dealStatusModel.count * 40 + 110
-    }
-
-    ListDialog {
-        id: reportDialog
-
-        objectName: "reportDialog"
-        dialogTitle: "ارسال گزارش فایل"
-        dialogWidth: fileListPage.width * 0.4
-        listDelegate: reportRow
-        items: reportModel
-        // Tall enough for every entry: a row out of sight could not be chosen.
-        dialogHeight: reportModel.count * 40 + 110
-    }
-
-    MultiLineInputDialog {
-        id: reportInput
-
-        objectName: "reportInput"
-        dialogTitle: "ارسال گزارش فایل"
-        dialogConfirm: "ثبت گزارش"
-        dialogWidth: fileListPage.width * 0.5
-        dialogInput.hint: "لطفا توضیحات خود را برای گزارش وارد نمایید"
-        onConfirmClicked: {
-            reportInput.dismiss()
-            var index = fileListPage.indexOfFile(fileListPage.actionFileId)
-            if (index >= 0)
-                fileListPage.report(index, fileListPage.reportFlag, value)
-        }
-    }
-
-    ConfirmDialog {
-        id: shareConfirm
-
-        objectName: "shareConfirm"
-        dialogTitle: "آیا مطمئـــن هستید؟"
-        dialogContent: "در صورت ادامه فایل شما به فایل های همکاری ارسال خواهد شد"
-        positiveText: "بله"
-        negativeText: "خیر، منصرف شدم"
-        dialogWidth: fileListPage.width * 0.4
-        onNegativeClicked: shareConfirm.dismiss()
-        onPositiveClicked: {
-            shareConfirm.dismiss()
-            var index = fileListPage.indexOfFile(fileListPage.actionFileId)
-            if (index >= 0)
-                fileListPage.shareFile(index)
-        }
-    }
-
-    ConfirmDialog {
-        id: deleteConfirm
-
-        objectName: "deleteConfirm"
-        dialogTitle: "آیا مطمئـــن هستید؟"
-        dialogContent: "در صورت ادامه فایل مورد نظر حذف خواهد گردید"
-        positiveText: "بله"
-        negativeText: "خیر، منصرف شدم"
-        dialogWidth: fileListPage.width * 0.4
-        onNegativeClicked: deleteConfirm.dismiss()
-        onPositiveClicked: {
-            deleteConfirm.dismiss()
-            var index = fileListPage.indexOfFile(fileListPage.actionFileId)
-            if (index >= 0)
-                fileListPage.deleteFile(index)
-        }
+        anchors.fill: parent
+        list: fileListPage
     }
 }
