@@ -317,93 +317,52 @@ Item {
         color: Colors.grey
     }
 
-    Rectangle {
+    BackHeader {
         id: header
 
         objectName: "detailHeader"
         anchors.top: parent.top
         anchors.left: parent.left
         anchors.right: parent.right
-        height: 56
-        color: "white"
+        title: "جزئیات فایل"
+        onBackClicked: fileDetailPage.closePage()
 
-        Row {
-            anchors.left: parent.left
-            anchors.leftMargin: 10
-            anchors.verticalCenter: parent.verticalCenter
-            spacing: 6
-
-            CircleIcon {
-                objectName: "backButton"
-                anchors.verticalCenter: parent.verticalCenter
-                width: 36
-                height: 36
-                icon: MaterialIcons.arrowRight
-                iconColor: Colors.night
-                iconSize: Utility.IconSize.XLarge
-                onClicked: fileDetailPage.closePage()
-            }
-
-            IranSansText {
-                anchors.verticalCenter: parent.verticalCenter
-                topPadding: 0
-                text: "جزئیات فایل"
-                textSize: Utility.TextSize.large
-                textColor: Colors.night
-                font.bold: true
-            }
+        AppButton {
+            objectName: "shareButton"
+            width: 135
+            height: 34
+            radius: 17
+            color: Colors.primary
+            icon: MaterialIcons.shareVariant
+            text: "اشتراک گذاری"
+            enabled: fileDetailPage.fileItem !== null
+            onClicked: fileDetailPage.setShareText()
         }
 
-        Row {
-            anchors.right: parent.right
-            anchors.rightMargin: 15
-            anchors.verticalCenter: parent.verticalCenter
-            spacing: 10
+        AppButton {
+            id: printBtn
 
-            AppButton {
-                objectName: "shareButton"
-                width: 135
-                height: 34
-                radius: 17
-                color: Colors.primary
-                icon: MaterialIcons.shareVariant
-                text: "اشتراک گذاری"
-                enabled: fileDetailPage.fileItem !== null
-                onClicked: fileDetailPage.setShareText()
-            }
-
-            AppButton {
-                id: printBtn
-
-                objectName: "printButton"
-                width: 120
-                height: 34
-                radius: 17
-                color: Colors.green
-                icon: MaterialIcons.printer
-                text: "پرینت فایل"
-                enabled: fileDetailPage.fileItem !== null && !fileDetailPage.printing
-                onClicked: saveDialog.openForSave()
-            }
-
-            AppButton {
-                objectName: "editButton"
-                width: 125
-                height: 34
-                radius: 17
-                color: Colors.appOrange
-                icon: MaterialIcons.pencil
-                text: "ویرایش فایل"
-                visible: fileDetailPage.canEdit
-                onClicked: fileDetailPage.openEdit()
-            }
+            objectName: "printButton"
+            width: 120
+            height: 34
+            radius: 17
+            color: Colors.green
+            icon: MaterialIcons.printer
+            text: "پرینت فایل"
+            enabled: fileDetailPage.fileItem !== null && !fileDetailPage.printing
+            onClicked: saveDialog.openForSave()
         }
 
-        Rectangle {
-            anchors.bottom: parent.bottom
-            width: parent.width
-            height: 1
-            color: Colors.gray
+        AppButton {
+            objectName: "editButton"
+            width: 125
+            height: 34
+            radius: 17
+            color: Colors.appOrange
+            icon: MaterialIcons.pencil
+            text: "ویرایش فایل"
+            visible: fileDetailPage.canEdit
+            onClicked: fileDetailPage.openEdit()
         }
     }
 
@@ -671,132 +630,18 @@ Item {
     }
 
     // The enlarged viewer: grows from the middle to the page's size.
-    Rectangle {
+    ImageViewer {
         id: biggerImageLt
 
         objectName: "biggerImageLt"
-        readonly property bool grown: width === fileDetailPage.width && height === fileDetailPage.height
-
         anchors.centerIn: parent
-        width: 0
-        height: 0
-        visible: width !== 0
-        color: "transparent"
-        clip: true
-        LayoutMirroring.enabled: false
-        LayoutMirroring.childrenInherit: true
-
-        Behavior on width { NumberAnimation { duration: 250 } }
-        Behavior on height { NumberAnimation { duration: 250 } }
-
-        Rectangle {
-            anchors.fill: parent
-            color: "black"
-            opacity: 0.2
-        }
-
-        // Nothing under the viewer takes clicks while it shows.
-        MouseArea {
-            anchors.fill: parent
-        }
-
-        Image {
-            objectName: "biggerImage"
-            anchors.fill: parent
-            anchors.topMargin: 30
-            anchors.bottomMargin: 90
-            anchors.leftMargin: 90
-            anchors.rightMargin: 90
-            fillMode: Image.PreserveAspectFit
-            asynchronous: true
-            source: biggerImageLt.visible && imageModel.count > fileDetailPage.imageIndex
-                    ? imageModel.get(fileDetailPage.imageIndex).url : ""
-        }
-
-        CircleIcon {
-            objectName: "closeImage"
-            anchors.top: parent.top
-            anchors.right: parent.right
-            anchors.margins: 20
-            width: 48
-            height: 48
-            color: "#88000000"
-            icon: MaterialIcons.close
-            iconColor: "white"
-            iconSize: Utility.IconSize.XXLarge
-            visible: biggerImageLt.grown
-            onClicked: fileDetailPage.closeImage()
-        }
-
-        CircleIcon {
-            objectName: "previousImage"
-            anchors.left: parent.left
-            anchors.leftMargin: 20
-            anchors.verticalCenter: parent.verticalCenter
-            width: 48
-            height: 48
-            color: "#88000000"
-            icon: MaterialIcons.chevronLeft
-            iconColor: "white"
-            iconSize: Utility.IconSize.XXLarge
-            visible: biggerImageLt.grown && fileDetailPage.imageIndex > 0
-            onClicked: fileDetailPage.imageIndex--
-        }
-
-        CircleIcon {
-            objectName: "nextImage"
-            anchors.right: parent.right
-            anchors.rightMargin: 20
-            anchors.verticalCenter: parent.verticalCenter
-            width: 48
-            height: 48
-            color: "#88000000"
-            icon: MaterialIcons.chevronRight
-            iconColor: "white"
-            iconSize: Utility.IconSize.XXLarge
-            visible: biggerImageLt.grown && fileDetailPage.imageIndex < imageModel.count - 1
-            onClicked: fileDetailPage.imageIndex++
-        }
-
-        Rectangle {
-            objectName: "saveImage"
-            anchors.bottom: parent.bottom
-            anchors.bottomMargin: 20
-            anchors.horizontalCenter: parent.horizontalCenter
-            width: saveRow.width + 40
-            height: 44
-            radius: height / 2
-            color: "#88000000"
-            visible: biggerImageLt.grown
-
-            Row {
-                id: saveRow
-
-                anchors.centerIn: parent
-                spacing: 8
-                layoutDirection: Qt.RightToLeft
-
-                MaterialIcon {
-                    anchors.verticalCenter: parent.verticalCenter
-                    icon: MaterialIcons.download
-                    iconSize: Utility.IconSize.XLarge
-                    iconColor: "white"
-                }
-
-                IranSansText {
-                    anchors.verticalCenter: parent.verticalCenter
-                    topPadding: 0
-                    text: "ذخیره تصویر"
-                    textColor: "white"
-                    textSize: Utility.TextSize.normal
-                }
-            }
-
-            MouseArea {
-                anchors.fill: parent
-                onClicked: fileDetailPage.saveImage()
-            }
-        }
+        fullWidth: fileDetailPage.width
+        fullHeight: fileDetailPage.height
+        images: imageModel
+        index: fileDetailPage.imageIndex
+        onStepped: fileDetailPage.imageIndex = index
+        onCloseClicked: fileDetailPage.closeImage()
+        onSaveClicked: fileDetailPage.saveImage()
     }
 
     DownloadDialog {

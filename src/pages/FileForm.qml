@@ -1,6 +1,5 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
-import AppUtility 1.0
 import "../components"
 import "../items"
 import "../dialogs"
@@ -49,18 +48,10 @@ Rectangle {
     // The sections shown: {card, dealType, propertyType} for each card of the current step.
     property var sections: []
 
-    // A create, update or image deletion on its way, and the picture uploads that follow it.
-    property bool requestRunning: false
-    property bool uploading: false
-    readonly property bool busy: requestRunning || uploading
-    // The record this form has created whose pictures are not all stored yet: pressing
-    // "ثبت اطلاعات" again updates it and sends the rest instead of creating a second file.
-    property string createdFileId: ""
-    // The last file this form registered, kept after the form has begun the next one.
-    property string lastCreatedId: ""
-    // Local pictures already stored on the record, skipped when the uploads are taken up again.
-    property var uploadedUrls: []
-    property string uploadNotice: ""
+    readonly property bool busy: saver.busy
+    readonly property alias lastCreatedId: saver.lastCreatedId
+    readonly property alias uploadNotice: saver.uploadNotice
+    readonly property alias utility: saver.utility
     // Set while sections are being made: restoring their values is not an edit.
     property bool building: false
     // Answers that arrive after the page has gone are dropped (see `whileAlive`).
@@ -70,9 +61,9 @@ Rectangle {
     property alias rowTable: rowTable
     property alias fieldTable: fieldTable
     property alias flickable: flickable
-    property alias zoneDialog: zoneDialog
-    property alias datePicker: datePicker
-    property alias imageDialog: imageDialog
+    readonly property alias zoneDialog: pickers.zoneDialog
+    readonly property alias datePicker: pickers.datePicker
+    readonly property alias imageDialog: pickers.imageDialog
 
     readonly property string dealCaption: "نوع معـــامله"
     readonly property string propertyCaption: "نوع مــــلک"
@@ -235,23 +226,17 @@ Rectangle {
     // --- options and inputs --------------------------------------------------------------------
 
     function toggleIndex(item) {
-        for (var i = 0; i < toggles.length; ++i) {
-            if (toggles[i].fieldName === item.fieldName)
-                return i
-        }
-        return -1
+        return FileForm.indexOfKey(toggles, "fieldName", item.fieldName)
     }
 
     function addToggle(item) {
         if (toggleIndex(item) >= 0)
             return
-        toggles = toggles.concat([{ _id: item._id, title: item.title, type: item.type, rowId: item.rowId,
-                                    attachedRow: item.attachedRow, hasAttached: item.hasAttached,
-                                    fieldName: item.fieldName, selected: true }])
+        toggles = toggles.concat([FileForm.toggleRecord(item)])
     }
 
     function removeToggle(item) {
-        toggles = toggles.filter(function (toggle) { return toggle.fieldName !== item.fieldName })
+        toggles = FileForm.withoutKey(toggles, "fieldName", item.fieldName)
     }
 
     function isSelected(field) {
@@ -278,20 +263,15 @@ Rectangle {
     }
 
     function getInputIndex(item) {
-        for (var i = 0; i < inputs.length; ++i) {
-            if (inputs[i].key === item.fieldName)
-                return i
-        }
-        return -1
+        return FileForm.indexOfKey(inputs, "key", item.fieldName)
     }
 
     function addInput(item, value) {
-        var kept = inputs.filter(function (input) { return input.key !== item.fieldName })
-        inputs = kept.concat([{ key: item.fieldName, value: value }])
+        inputs = FileForm.withoutKey(inputs, "key", item.fieldName).concat([{ key: item.fieldName, value: value }])
     }
 
     function removeInput(item) {
-        inputs = inputs.filter(function (input) { return input.key !== item.fieldName })
+        inputs = FileForm.withoutKey(inputs, "key", item.fieldName)
     }
 
     function inputText(key) {
@@ -377,11 +357,6 @@ Rectangle {
         }), function () {}, { page: 1, count: 100000000, condition: true, status: 1 }, false)
     }
 
-    function chooseZone(item) {
-        selectedZone = { _id: item._id, title: item.title }
-        zoneDialog.dismiss()
-    }
-
     function openMap() {
         var view = root.StackView.view
         var page = view.push(Qt.resolvedUrl("Map.qml"))
@@ -404,19 +379,7 @@ Rectangle {
     }
 
     function openDate() {
-        datePicker.selectedDate = selectedDate !== null ? selectedDate : new Date().getTime()
-        datePicker.initial()
-    }
-
-    function imagesChosen(urls) {
-        var present = modelUrls()
-        for (var i = 0; i < urls.length; ++i) {
-            var url = String(urls[i])
-            if (present.indexOf(url) < 0) {
-                imageModel.append({ url: url })
-                present.push(url)
-            }
-        }
+        pickers.openDate()
     }
 
     function modelUrls() {
@@ -426,89 +389,18 @@ Rectangle {
         return urls
     }
 
-    // --- submission --------------------------------------------------------------------------
-
-    // The keys the chosen pair's form holds: its fields, its steppers' fields and the description.
-    function formKeys() {
-        var keys = (fieldTable.getFormFieldNames(dealType, propertyType) || []).concat([FileForm.descriptionKey])
-        var cards = cardTable.getCards(dealType, propertyType) || []
-        for (var i = 0; i < cards.length; ++i) {
-            var field = cards[i].stepper === 1 ? stepperField(cards[i].stepperId) : null
-            if (field)
-                keys.push(field.fieldName)
-        }
-        return keys
-    }
-
-    function submission() {
-        var params = {
-            dealType: dealType,
-            propertyType: propertyType,
-            fileDateUnix: selectedDate,
-            areaId: selectedZone._id,
-            attrs: FileForm.formAttrs(inputs, toggles, formKeys())
-        }
-        var located = selectedLocation && typeof selectedLocation.latitude === "number"
-        if (editing)
-            params.propertyFileId = fileItem._id
-        if (located && (editing || !isApplicant())) {
-            params.latitude = selectedLocation.latitude
-            params.longitude = selectedLocation.longitude
-        }
-        if (archive)
-            params.status = -1
-        if (dealStatus !== "")
-            params.dealStatus = dealStatus
-        return params
-    }
-
-    function requestFailed() {
-        requestRunning = false
-    }
+    // --- storing: see FileSaver -----------------------------------------------------------------
 
     function insert() {
-        if (busy)
-            return
-        if (selectedDate === null) {
-            toast.show("انتخاب تاریخ ثبت فایل ضروری است", toast.durationLong)
-            return
-        }
-        if (!selectedZone) {
-            toast.show("انتخاب منطقه فایل ضروری است", toast.durationLong)
-            return
-        }
-        var params = submission()
-        var route = userData.systemRole + "/propertyFiles/"
-        requestRunning = true
-        if (editing) {
-            Api.sendJsonRequest("POST", route + "updatePropertyFile", whileAlive(updated), whileAlive(requestFailed),
-                                params)
-        } else if (createdFileId !== "") {
-            var fileId = createdFileId
-            params.propertyFileId = fileId
-            Api.sendJsonRequest("POST", route + "updatePropertyFile", whileAlive(function () {
-                requestRunning = false
-                addImage(fileId, 0)
-            }), whileAlive(requestFailed), params)
-        } else {
-            Api.sendJsonRequest("POST", route + "createPropertyFile", whileAlive(created), whileAlive(requestFailed),
-                                params)
-        }
+        saver.insert()
     }
 
-    function created(result) {
-        requestRunning = false
-        var fileId = result && result.propertyFile ? result.propertyFile._id : undefined
-        if (!fileId) {
-            toast.show(Api.systemErrorText, toast.durationLong)
-            return
-        }
-        createdFileId = fileId
-        lastCreatedId = fileId
-        if (imageModel.count > 0)
-            addImage(fileId, 0)
-        else
-            finishAdd()
+    function addImage(fileId, index) {
+        saver.addImage(fileId, index)
+    }
+
+    function deleteImages() {
+        saver.deleteImages()
     }
 
     // Everything is stored: a new file begins. Date, deal status and archive flag stay.
@@ -518,101 +410,16 @@ Rectangle {
         selectedZone = null
         selectedLocation = defaultLocation()
         imageModel.clear()
-        createdFileId = ""
-        uploadedUrls = []
-        uploadNotice = ""
+        saver.reset()
         addDeal()
         toast.show(addedText, toast.durationLong)
     }
 
-    function updated() {
-        requestRunning = false
-        if (FileForm.storedImages(fileItem.images).length > 0)
-            deleteImages()
-        else if (imageModel.count > 0)
-            addImage(fileItem._id, 0)
-        else
-            finishEdit()
-    }
-
-    function deleteImages() {
-        var names = FileForm.imagesToDelete(fileItem.images, modelUrls(), appData.fileImagesUrl)
-        var afterwards = function () {
-            if (imageModel.count > 0)
-                addImage(fileItem._id, 0)
-            else
-                finishEdit()
-        }
-        if (names.length === 0) {
-            afterwards()
-            return
-        }
-        requestRunning = true
-        Api.sendJsonRequest("POST", userData.systemRole + "/propertyFiles/deletePropertyFileImages", whileAlive(function () {
-            requestRunning = false
-            // A second save must not ask for them again.
-            fileItem.images = fileItem.images.filter(function (name) { return names.indexOf(name) < 0 })
-            afterwards()
-        }), whileAlive(requestFailed), { propertyFileId: fileItem._id, propertyImages: names })
-    }
-
     function finishEdit() {
-        uploadNotice = ""
+        saver.uploadNotice = ""
         toast.show(editedText, toast.durationLong)
         edited()
         closePage()
-    }
-
-    // Uploads the local pictures from `index` on, one after another, onto the record `fileId`.
-    function addImage(fileId, index) {
-        if (!uploading) {
-            uploading = true
-            dialogLoading.initial()
-        }
-        while (index < imageModel.count) {
-            var url = imageModel.get(index).url
-            if (!FileForm.isWebUrl(url) && uploadedUrls.indexOf(url) < 0)
-                break
-            ++index
-        }
-        if (index >= imageModel.count) {
-            uploading = false
-            dialogLoading.dismiss()
-            if (editing)
-                finishEdit()
-            else
-                finishAdd()
-            return
-        }
-        utility.currentIndex = index
-        utility.fileId = fileId
-        utility.currentUrl = url
-        utility.sendMultipartRequest(userData.systemRole + "/propertyFiles/addPropertyFileImage", apiToken,
-                                     "propertyPic", appUtility.urlToLocalPath(url), ["propertyFileId"], [fileId])
-    }
-
-    function imageUploaded(text) {
-        if (!uploading)
-            return
-        var reply = null
-        try {
-            reply = JSON.parse(text)
-        } catch (error) {
-            // A network failure or an error status: Qt's description instead of the envelope.
-            console.log("Picture upload failed: " + text)
-        }
-        if (reply && reply.ok === true) {
-            uploadedUrls = uploadedUrls.concat([utility.currentUrl])
-            addImage(utility.fileId, utility.currentIndex + 1)
-            return
-        }
-        uploading = false
-        dialogLoading.dismiss()
-        var messages = reply && Array.isArray(reply.messages) ? reply.messages : []
-        toast.show(messages.length > 0 && messages[0] ? messages[0] : uploadFailedText, toast.durationShort)
-        var pictures = modelUrls().filter(function (url) { return !FileForm.isWebUrl(url) }).length
-        uploadNotice = (editing ? "تغییرات فایل ثبت شد" : "فایل ثبت شد") + " و " + uploadedUrls.length + " تصویر از "
-                + pictures + " تصویر جدید ذخیره شد؛ با «ثبت اطلاعات» تصاویر باقیمانده ارسال می‌شوند"
     }
 
     // --- edit --------------------------------------------------------------------------------
@@ -686,7 +493,7 @@ Rectangle {
     Component.onDestruction: {
         life.alive = false
         // Leaving in the middle of the uploads: their notice must not stay behind.
-        if (uploading)
+        if (saver.uploading)
             dialogLoading.dismiss()
     }
 
@@ -696,7 +503,7 @@ Rectangle {
         target: dialogLoading
 
         function onDismissed() {
-            root.requestRunning = false
+            saver.requestRunning = false
         }
     }
 
@@ -714,17 +521,13 @@ Rectangle {
         id: imageModel
     }
 
-    AppUtility {
-        id: utility
+    FileSaver {
+        id: saver
 
-        property int currentIndex: -1
-        property string fileId: ""
-        property string currentUrl: ""
-
-        onRequestFinished: root.imageUploaded(result)
+        form: root
     }
 
-    Rectangle {
+    BackHeader {
         id: header
 
         objectName: "editHeader"
@@ -732,135 +535,25 @@ Rectangle {
         width: parent.width
         height: root.editing ? 56 : 0
         visible: root.editing
-        color: Colors.white
-
-        Row {
-            anchors.left: parent.left
-            anchors.leftMargin: 10
-            anchors.verticalCenter: parent.verticalCenter
-            spacing: 6
-
-            CircleIcon {
-                objectName: "backButton"
-                anchors.verticalCenter: parent.verticalCenter
-                width: 36
-                height: 36
-                icon: MaterialIcons.arrowRight
-                iconColor: Colors.night
-                iconSize: Utility.IconSize.XLarge
-                onClicked: {
-                    if (!root.busy)
-                        root.closePage()
-                }
-            }
-
-            IranSansText {
-                anchors.verticalCenter: parent.verticalCenter
-                topPadding: 0
-                text: "ویرایش فایل"
-                textSize: Utility.TextSize.large
-                textColor: Colors.night
-                font.bold: true
-            }
+        ruled: false
+        title: "ویرایش فایل"
+        onBackClicked: {
+            if (!root.busy)
+                root.closePage()
         }
     }
 
-    Rectangle {
+    FormStepBar {
         id: stepBar
 
         anchors.top: header.bottom
         width: parent.width
-        height: 60
-        color: Colors.white
-
-        Row {
-            id: markers
-
-            objectName: "stepMarkers"
-            // The page is mirrored: "left" is where a right-to-left line begins.
-            anchors.left: parent.left
-            anchors.leftMargin: 20
-            anchors.verticalCenter: parent.verticalCenter
-            spacing: 8
-
-            Repeater {
-                model: 5
-
-                delegate: Row {
-                    readonly property bool done: [root.dealDone, root.propertyDone, root.generalDone,
-                                                  root.detailDone, false][index]
-
-                    objectName: "marker" + index
-                    spacing: 8
-                    visible: [true, root.dealDone, root.propertyDone, root.generalDone, root.detailDone][index]
-
-                    MaterialIcon {
-                        anchors.verticalCenter: parent.verticalCenter
-                        visible: index > 0
-                        icon: MaterialIcons.chevronLeft
-                        iconColor: Colors.lightGrey
-                        iconSize: Utility.IconSize.normal
-                    }
-
-                    Rectangle {
-                        id: marker
-
-                        objectName: "markerButton"
-                        readonly property bool current: [root.step === "deal", root.step === "property",
-                                                         root.step === "general", root.step === "detail",
-                                                         root.step === "end"][index]
-
-                        width: markerRow.width + 28
-                        height: 34
-                        radius: 17
-                        color: parent.done ? Colors.primary : Colors.appGreen
-                        border.width: current ? 2 : 0
-                        border.color: Colors.night
-
-                        Row {
-                            id: markerRow
-
-                            anchors.centerIn: parent
-                            spacing: 6
-
-                            MaterialIcon {
-                                anchors.verticalCenter: parent.verticalCenter
-                                visible: marker.parent.done
-                                icon: MaterialIcons.check
-                                iconColor: Colors.white
-                                iconSize: Utility.IconSize.medium
-                            }
-
-                            IranSansText {
-                                objectName: "markerText"
-                                anchors.verticalCenter: parent.verticalCenter
-                                topPadding: 0
-                                text: [root.dealTitle !== "" ? root.dealTitle : root.dealCaption,
-                                       root.propertyTitle !== "" ? root.propertyTitle : root.propertyCaption,
-                                       "مشخصات عمومی", "جزئیات ملک", "تکمیل اطلاعات"][index]
-                                textColor: Colors.white
-                                textSize: Utility.TextSize.normal
-                                font.bold: true
-                            }
-                        }
-
-                        MouseArea {
-                            anchors.fill: parent
-                            enabled: index < 4
-                            cursorShape: enabled ? Qt.PointingHandCursor : Qt.ArrowCursor
-                            onClicked: root.openStep(index)
-                        }
-                    }
-                }
-            }
-        }
-
-        Rectangle {
-            anchors.bottom: parent.bottom
-            width: parent.width
-            height: 1
-            color: Colors.gray
-        }
+        titles: [root.dealTitle !== "" ? root.dealTitle : root.dealCaption,
+                 root.propertyTitle !== "" ? root.propertyTitle : root.propertyCaption,
+                 "مشخصات عمومی", "جزئیات ملک", "تکمیل اطلاعات"]
+        done: [root.dealDone, root.propertyDone, root.generalDone, root.detailDone, false]
+        current: ["deal", "property", "general", "detail", "end"].indexOf(root.step)
+        onStepClicked: root.openStep(index)
     }
 
     Flickable {
@@ -907,67 +600,16 @@ Rectangle {
         }
     }
 
-    Rectangle {
+    FormActionBar {
         id: actionBar
 
         anchors.bottom: parent.bottom
         width: parent.width
-        height: 64
-        color: Colors.white
-
-        Rectangle {
-            anchors.top: parent.top
-            width: parent.width
-            height: 1
-            color: Colors.gray
-        }
-
-        // Mirrored with the page: the buttons that lead on sit where a right-to-left line ends.
-        Row {
-            anchors.right: parent.right
-            anchors.rightMargin: 20
-            anchors.verticalCenter: parent.verticalCenter
-            spacing: 12
-
-            IranSansText {
-                anchors.verticalCenter: parent.verticalCenter
-                topPadding: 0
-                text: "Ctrl + Space"
-                textColor: Colors.lightGrey
-                textSize: Utility.TextSize.small
-                visible: continueButton.visible || registerButton.visible
-            }
-
-            AppButton {
-                id: continueButton
-
-                objectName: "continueButton"
-                width: 140
-                height: 40
-                radius: 20
-                color: Colors.primary
-                iconToRight: false
-                icon: MaterialIcons.arrowLeft
-                text: "ادامه"
-                visible: root.propertyType > root.initial && !root.detailDone
-                onClicked: root.next()
-            }
-
-            AppButton {
-                id: registerButton
-
-                objectName: "registerButton"
-                width: 170
-                height: 40
-                radius: 20
-                color: Colors.green
-                icon: MaterialIcons.check
-                text: "ثبت اطلاعات"
-                visible: root.detailDone
-                enabled: !root.busy
-                onClicked: root.insert()
-            }
-        }
+        showsContinue: root.propertyType > root.initial && !root.detailDone
+        showsRegister: root.detailDone
+        registerEnabled: !root.busy
+        onContinueClicked: root.next()
+        onRegisterClicked: root.insert()
     }
 
     // Nothing on the form changes while it is being stored.
@@ -979,34 +621,9 @@ Rectangle {
         onWheel: wheel.accepted = true
     }
 
-    SearchDialog {
-        id: zoneDialog
+    FormPickers {
+        id: pickers
 
-        objectName: "zoneDialog"
-        dialogTitle: "انتخاب منطقه فایل"
-        items: root.zones
-        onSelected: root.chooseZone(item)
-    }
-
-    DatePicker {
-        id: datePicker
-
-        objectName: "datePicker"
-        dialogTitle: "تاریخ ثبت فایل"
-        onPositiveClicked: {
-            root.selectedDate = selectedDate
-            root.dateString = getJalaliDateString(true)
-            dismiss()
-        }
-        onNegativeClicked: dismiss()
-    }
-
-    SelectDialog {
-        id: imageDialog
-
-        objectName: "imageDialog"
-        title: "لطفا تصاویر فایل را انتخاب کنید"
-        nameFilters: ["Image files (*.jpg *.png *.jpeg)"]
-        onAccepted: root.imagesChosen(dialog.files)
+        form: root
     }
 }

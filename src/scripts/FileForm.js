@@ -131,3 +131,24 @@ function findRecord(rows, id) {
 function formatNumber(num) {
     return Number(num).toFixed(6)
 }
+
+// The index of the entry of `list` whose `name` is `value`, or -1 (the form's inputs by "key",
+// its chosen options by "fieldName").
+function indexOfKey(list, name, value) {
+    for (var i = 0; i < list.length; ++i) {
+        if (list[i][name] === value)
+            return i
+    }
+    return -1
+}
+
+// `list` without its entries whose `name` is `value`.
+function withoutKey(list, name, value) {
+    return list.filter(function (entry) { return entry[name] !== value })
+}
+
+// How a chosen option (a schema field) is kept among the form's toggles.
+function toggleRecord(field) {
+    return { _id: field._id, title: field.title, type: field.type, rowId: field.rowId, attachedRow: field.attachedRow,
+             hasAttached: field.hasAttached, fieldName: field.fieldName, selected: true }
+}
