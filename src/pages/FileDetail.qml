@@ -479,54 +479,9 @@ Item {
                     Repeater {
                         model: toggleModel
 
-                        Rectangle {
+                        OptionLineItem {
                             width: content.width
-                            height: Math.max(valuesText.implicitHeight, cardTitle.implicitHeight) + 16
-                            radius: 6
-                            color: index % 2 === 1 ? Colors.fieldBack : "transparent"
-
-                            IranSansText {
-                                id: cardTitle
-
-                                anchors.left: parent.left
-                                anchors.leftMargin: 10
-                                anchors.verticalCenter: parent.verticalCenter
-                                width: 200
-                                topPadding: 0
-                                text: title
-                                textColor: Colors.night
-                                textSize: Utility.TextSize.normal
-                                font.bold: true
-                                wrapMode: Text.WordWrap
-                                horizontalAlignment: Text.AlignLeft
-                            }
-
-                            Rectangle {
-                                id: rule
-
-                                anchors.left: cardTitle.right
-                                anchors.leftMargin: 8
-                                anchors.verticalCenter: parent.verticalCenter
-                                width: 1
-                                height: parent.height - 12
-                                color: Colors.lightGrey
-                            }
-
-                            Text {
-                                id: valuesText
-
-                                anchors.left: rule.right
-                                anchors.leftMargin: 12
-                                anchors.right: parent.right
-                                anchors.rightMargin: 10
-                                anchors.verticalCenter: parent.verticalCenter
-                                text: values
-                                textFormat: Text.RichText
-                                wrapMode: Text.WordWrap
-                                horizontalAlignment: Text.AlignLeft
-                                font.family: iranSans.name
-                                font.pixelSize: Utility.TextSize.normal
-                            }
+                            shaded: index % 2 === 1
                         }
                     }
                 }
