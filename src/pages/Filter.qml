@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import "../components"
 import "../dialogs"
+import "../items"
 import "../database"
 import "../scripts/Request.js" as Api
 import "../scripts/Utility.js" as Utility
@@ -16,6 +17,9 @@ import "../scripts/FileFilters.js" as FileFilters
 Item {
     id: filterPage
 
+    // The schema, for the search cards.
+    readonly property alias rowTable: rowTable
+    readonly property alias fieldTable: fieldTable
     property var resultFilters: []
     property int dealType: -1
     property int propertyType: -1
@@ -550,252 +554,27 @@ Item {
     Component {
         id: textSection
 
-        Column {
-            property var field
-
+        FilterTextItem {
+            page: filterPage
             width: (inputFlow.width - 3 * inputFlow.spacing) / 4
-            spacing: 4
-
-            IranSansText {
-                topPadding: 0
-                text: field.title
-                font.bold: true
-                textColor: Colors.text
-            }
-
-            AppInput {
-                id: textInput
-
-                objectName: "input_" + field.fieldName
-                width: parent.width
-                height: 34
-                radius: 5
-                color: Colors.field
-                textColor: Colors.black
-                isCurrency: Number(field.currency) === 1
-                onValueChanged: FileFilters.setValue(filterPage.resultFilters, "input", field, "value", getText())
-                Component.onCompleted: {
-                    var index = filterPage.findByFilter(field.fieldName)
-                    if (index >= 0 && filterPage.resultFilters[index].value !== undefined) {
-                        handcodingValue = true
-                        text = String(filterPage.resultFilters[index].value)
-                    }
-                    filterPage.chain(textInput)
-                }
-            }
         }
     }
 
     Component {
         id: rangeSection
 
-        Column {
-            id: rangeColumn
-
-            property var field
-
+        FilterRangeItem {
+            page: filterPage
             width: (inputFlow.width - 3 * inputFlow.spacing) / 4
-            spacing: 4
-
-            IranSansText {
-                topPadding: 0
-                text: field.title
-                font.bold: true
-                textColor: Colors.text
-            }
-
-            Row {
-                width: parent.width
-                spacing: 6
-
-                AppInput {
-                    id: minInput
-
-                    objectName: "min_" + rangeColumn.field.fieldName
-                    width: (parent.width - parent.spacing) / 2
-                    height: 34
-                    radius: 5
-                    color: Colors.field
-                    textColor: Colors.black
-                    hint: "از"
-                    hintColor: Colors.mediumGrey
-                    inputType: Qt.ImhDigitsOnly
-                    validator: RegularExpressionValidator { regularExpression: /[0-9]+/ }
-                    onValueChanged: FileFilters.setValue(filterPage.resultFilters, "minMax", rangeColumn.field, "min", getText())
-                    Component.onCompleted: {
-                        var index = filterPage.findByFilter(rangeColumn.field.fieldName)
-                        var kept = index >= 0 ? filterPage.resultFilters[index].min : undefined
-                        if (kept !== undefined && kept !== null && kept !== "") {
-                            handcodingValue = true
-                            text = String(kept)
-                        }
-                        filterPage.chain(minInput)
-                    }
-                }
-
-                AppInput {
-                    id: maxInput
-
-                    objectName: "max_" + rangeColumn.field.fieldName
-                    width: (parent.width - parent.spacing) / 2
-                    height: 34
-                    radius: 5
-                    color: Colors.field
-                    textColor: Colors.black
-                    hint: "تا"
-                    hintColor: Colors.mediumGrey
-                    inputType: Qt.ImhDigitsOnly
-                    validator: RegularExpressionValidator { regularExpression: /[0-9]+/ }
-                    onValueChanged: FileFilters.setValue(filterPage.resultFilters, "minMax", rangeColumn.field, "max", getText())
-                    Component.onCompleted: {
-                        var index = filterPage.findByFilter(rangeColumn.field.fieldName)
-                        var kept = index >= 0 ? filterPage.resultFilters[index].max : undefined
-                        if (kept !== undefined && kept !== null && kept !== "") {
-                            handcodingValue = true
-                            text = String(kept)
-                        }
-                        filterPage.chain(maxInput)
-                    }
-                }
-            }
         }
     }
 
     Component {
         id: cardSection
 
-        Rectangle {
-            id: cardRect
-
-            property var card
-
+        FilterCardItem {
+            page: filterPage
             width: cardsColumn.width
-            height: cardContent.height + 24
-            radius: 10
-            color: Colors.white
-
-            Column {
-                id: cardContent
-
-                objectName: "card_" + cardRect.card._id
-                anchors.centerIn: parent
-                width: parent.width - 28
-                spacing: 10
-
-                IranSansText {
-                    topPadding: 0
-                    text: cardRect.card.title
-                    font.bold: true
-                    textColor: Colors.text
-                }
-
-                Component.onCompleted: {
-                    var card = cardRect.card
-                    if (Number(card.stepper) === 1)
-                        stepperSection.createObject(cardContent, { card: card })
-                    // The parking card offers its stepper alone.
-                    if (card._id === 15)
-                        return
-                    var rows = rowTable.getSearchRows(card._id, filterPage.dealType, filterPage.propertyType) || []
-                    for (var r = 0; r < rows.length; ++r) {
-                        var fields = fieldTable.getSearchFields(rows[r]._id, card._id, filterPage.dealType,
-                                                                filterPage.propertyType) || []
-                        if (rows[r].type === 0) {
-                            var toggles = fields.filter(function (field) { return field.type === 0 })
-                            if (toggles.length > 0)
-                                toggleRow.createObject(cardContent, { card: card, fields: toggles })
-                        } else if (fields.length > 0) {
-                            var flow = inputRow.createObject(cardContent)
-                            for (var f = 0; f < fields.length; ++f)
-                                textSection.createObject(flow, { field: fields[f], width: (flow.width - 3 * flow.spacing) / 4 })
-                        }
-                    }
-                }
-            }
-        }
-    }
-
-    Component {
-        id: inputRow
-
-        Flow {
-            width: parent ? parent.width : 0
-            spacing: 14
-        }
-    }
-
-    Component {
-        id: toggleRow
-
-        Grid {
-            id: grid
-
-            property var card
-            property var fields: []
-            // Lines of 4, 3 or 2 when the options divide evenly, else of 3 with a shorter last line.
-            readonly property int perLine: fields.length % 4 === 0 ? 4 : fields.length % 3 === 0 ? 3
-                                                                       : fields.length % 2 === 0 ? 2 : 3
-
-            width: parent ? parent.width : 0
-            columns: perLine
-            spacing: 5
-            leftPadding: 10
-            rightPadding: 10
-
-            Repeater {
-                model: grid.fields
-
-                ToggleButton {
-                    objectName: "toggle_" + modelData.fieldName
-                    width: (grid.width - 20 - (grid.perLine - 1) * grid.spacing) / grid.perLine
-                    text: modelData.title
-                    // Ids below 100 are deal and property types, chosen on the list itself.
-                    enabled: modelData._id >= 100
-                    selected: filterPage.toggleIndex(modelData) === true
-                    onClicked: {
-                        if (selected)
-                            filterPage.removeToggle(grid.card, modelData)
-                        else
-                            filterPage.addToggle(grid.card, modelData)
-                        selected = !selected
-                    }
-                }
-            }
-        }
-    }
-
-    Component {
-        id: stepperSection
-
-        Stepper {
-            id: stepper
-
-            property var card
-            property var field: null
-
-            objectName: "stepper"
-            width: 320
-            height: 36
-            color: Colors.field
-            title: card.stepperTitle
-            onValueChanged: {
-                if (!field)
-                    return
-                var record = { title: field.title, fieldName: field.fieldName, currency: 0 }
-                if (value === "0") {
-                    var index = filterPage.findByFilter(field.fieldName)
-                    if (index >= 0)
-                        filterPage.resultFilters.splice(index, 1)
-                } else {
-                    FileFilters.setValue(filterPage.resultFilters, "input", record, "value", value)
-                }
-            }
-            Component.onCompleted: {
-                field = fieldTable.getById(card.stepperId) || null
-                var index = field ? filterPage.findByFilter(field.fieldName) : -1
-                if (index >= 0)
-                    value = String(filterPage.resultFilters[index].value)
-            }
         }
     }
 }
