@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import "../dialogs"
+import "../scripts/Request.js" as Api
 import "../scripts/Utility.js" as Utility
 import "../scripts/Colors.js" as Colors
 import "../scripts/MaterialIcons.js" as MaterialIcons
@@ -38,6 +39,37 @@ Item {
     signal addClicked()
     signal editChosen(int index)
     signal deleteConfirmed(int index)
+    // The service has taken a change: the page reloads the list.
+    signal recordChanged()
+
+    // Asks the service (`route`) for the next page of records, or for the first one after a reset:
+    // the newest first, those of `query` only; `key` names the list in the reply and `toRow` makes
+    // a card's row of a record.
+    function load(reset, route, query, key, toRow) {
+        var ticket = pager.next(reset)
+        if (!ticket)
+            return
+        var params = { page: ticket.page, count: ticket.count, condition: true, searchOperator: "and", status: 1,
+                       sortBy: "created_at", sortDirection: -1 }
+        for (var name in query)
+            params[name] = query[name]
+        Api.sendJsonRequest("POST", route, function (result) {
+            var found = result && result[key] ? result[key] : {}
+            pager.receive(ticket, found.data, found.total, toRow)
+        }, function () {
+            pager.fail(ticket)
+        }, params)
+    }
+
+    // Sends a change of one record. The editor (when there is one) stays open until the service
+    // has taken it, so a refusal loses nothing; then it closes and `recordChanged()` follows.
+    function change(route, body, editor) {
+        Api.sendJsonRequest("POST", route, function () {
+            if (editor)
+                editor.dismiss()
+            notebook.recordChanged()
+        }, function () {}, body)
+    }
 
     function openManage(index) {
         chosenIndex = index

@@ -195,35 +195,11 @@ AppDialog {
             height: 4
         }
 
-        Row {
-            id: buttonRow
-
+        DialogButtons {
             width: parent.width
-            height: 34
-            spacing: 10
-            layoutDirection: contactDialog.rightToLeft ? Qt.RightToLeft : Qt.LeftToRight
-
-            AppButton {
-                objectName: "saveButton"
-                width: (buttonRow.width - buttonRow.spacing) / 2
-                height: buttonRow.height
-                radius: 6
-                hasIcon: false
-                color: Colors.primary
-                text: "ثبت اطلاعات"
-                onClicked: contactDialog.positiveClicked(nameField.text.trim(), contactDialog.makeArray())
-            }
-
-            AppButton {
-                objectName: "cancelButton"
-                width: (buttonRow.width - buttonRow.spacing) / 2
-                height: buttonRow.height
-                radius: 6
-                hasIcon: false
-                color: Colors.coolRed
-                text: "انصراف"
-                onClicked: contactDialog.negativeClicked()
-            }
+            rightToLeft: contactDialog.rightToLeft
+            onPositiveClicked: contactDialog.positiveClicked(nameField.text.trim(), contactDialog.makeArray())
+            onNegativeClicked: contactDialog.negativeClicked()
         }
     }
 }

@@ -136,36 +136,13 @@ AppDialog {
             height: 5
         }
 
-        Row {
-            id: buttonRow
-
+        DialogButtons {
             width: parent.width
             height: 32
-            spacing: 10
-            layoutDirection: contactUsDialog.rightToLeft ? Qt.RightToLeft : Qt.LeftToRight
-
-            AppButton {
-                objectName: "saveButton"
-                width: (buttonRow.width - buttonRow.spacing) / 2
-                height: buttonRow.height
-                radius: 6
-                hasIcon: false
-                color: Colors.primary
-                text: "ثبت اطلاعات"
-                onClicked: contactUsDialog.positiveClicked(contactUsDialog.selectedSubject, titleField.text,
-                                                           contentField.text)
-            }
-
-            AppButton {
-                objectName: "cancelButton"
-                width: (buttonRow.width - buttonRow.spacing) / 2
-                height: buttonRow.height
-                radius: 6
-                hasIcon: false
-                color: Colors.coolRed
-                text: "انصراف"
-                onClicked: contactUsDialog.negativeClicked()
-            }
+            rightToLeft: contactUsDialog.rightToLeft
+            onPositiveClicked: contactUsDialog.positiveClicked(contactUsDialog.selectedSubject, titleField.text,
+                                                               contentField.text)
+            onNegativeClicked: contactUsDialog.negativeClicked()
         }
     }
 }

@@ -160,35 +160,16 @@ AppDialog {
             }
         }
 
-        Row {
-            id: buttons
-
+        DialogButtons {
             width: parent.width
             height: 38
-            spacing: 10
-            layoutDirection: folderDialog.rightToLeft ? Qt.RightToLeft : Qt.LeftToRight
-
-            AppButton {
-                objectName: "positiveButton"
-                width: (buttons.width - buttons.spacing) / 2
-                height: buttons.height
-                radius: 8
-                hasIcon: false
-                color: Colors.primary
-                text: "ثبت اطلاعات"
-                onClicked: folderDialog.positiveClicked(folderDialog.getSelectedFolders(), folderDialog.getUserFolders())
-            }
-
-            AppButton {
-                objectName: "negativeButton"
-                width: (buttons.width - buttons.spacing) / 2
-                height: buttons.height
-                radius: 8
-                hasIcon: false
-                color: Colors.coolRed
-                text: "انصراف"
-                onClicked: folderDialog.negativeClicked()
-            }
+            radius: 8
+            positiveName: "positiveButton"
+            negativeName: "negativeButton"
+            rightToLeft: folderDialog.rightToLeft
+            onPositiveClicked: folderDialog.positiveClicked(folderDialog.getSelectedFolders(),
+                                                            folderDialog.getUserFolders())
+            onNegativeClicked: folderDialog.negativeClicked()
         }
     }
 }

@@ -97,35 +97,11 @@ AppDialog {
             height: 4
         }
 
-        Row {
-            id: buttonRow
-
+        DialogButtons {
             width: parent.width
-            height: 34
-            spacing: 10
-            layoutDirection: noteDialog.rightToLeft ? Qt.RightToLeft : Qt.LeftToRight
-
-            AppButton {
-                objectName: "saveButton"
-                width: (buttonRow.width - buttonRow.spacing) / 2
-                height: buttonRow.height
-                radius: 6
-                hasIcon: false
-                color: Colors.primary
-                text: "ثبت اطلاعات"
-                onClicked: noteDialog.positiveClicked(titleField.text.trim(), contentField.text)
-            }
-
-            AppButton {
-                objectName: "cancelButton"
-                width: (buttonRow.width - buttonRow.spacing) / 2
-                height: buttonRow.height
-                radius: 6
-                hasIcon: false
-                color: Colors.coolRed
-                text: "انصراف"
-                onClicked: noteDialog.negativeClicked()
-            }
+            rightToLeft: noteDialog.rightToLeft
+            onPositiveClicked: noteDialog.positiveClicked(titleField.text.trim(), contentField.text)
+            onNegativeClicked: noteDialog.negativeClicked()
         }
     }
 }

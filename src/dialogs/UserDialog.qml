@@ -116,35 +116,15 @@ AppDialog {
             onEnterPressed: userDialog.save()
         }
 
-        Row {
-            id: buttons
-
+        DialogButtons {
             width: parent.width
             height: 38
-            spacing: 10
-            layoutDirection: userDialog.rightToLeft ? Qt.RightToLeft : Qt.LeftToRight
-
-            AppButton {
-                objectName: "positiveButton"
-                width: (buttons.width - buttons.spacing) / 2
-                height: buttons.height
-                radius: 8
-                hasIcon: false
-                color: Colors.primary
-                text: "ثبت اطلاعات"
-                onClicked: userDialog.save()
-            }
-
-            AppButton {
-                objectName: "negativeButton"
-                width: (buttons.width - buttons.spacing) / 2
-                height: buttons.height
-                radius: 8
-                hasIcon: false
-                color: Colors.coolRed
-                text: "انصراف"
-                onClicked: userDialog.negativeClicked()
-            }
+            radius: 8
+            positiveName: "positiveButton"
+            negativeName: "negativeButton"
+            rightToLeft: userDialog.rightToLeft
+            onPositiveClicked: userDialog.save()
+            onNegativeClicked: userDialog.negativeClicked()
         }
     }
 }

@@ -2,7 +2,6 @@ import QtQuick 2.15
 import "../components"
 import "../items"
 import "../dialogs"
-import "../scripts/Request.js" as Api
 import "../scripts/DateUtility.js" as DateUtility
 import "../scripts/MaterialIcons.js" as MaterialIcons
 
@@ -38,53 +37,25 @@ Item {
     }
 
     function getContacts(reset) {
-        var ticket = notebook.pager.next(reset)
-        if (!ticket)
-            return
-        var params = {
-            page: ticket.page,
-            count: ticket.count,
-            condition: true,
-            searchOperator: "and",
-            status: 1,
-            sortBy: "created_at",
-            sortDirection: -1
-        }
-        if (searchValue !== "")
-            params.fullName = searchValue
-        Api.sendJsonRequest("POST", "contacts/searchMyContacts", function (result) {
-            var contacts = result && result.contacts ? result.contacts : {}
-            notebook.pager.receive(ticket, contacts.data, contacts.total, toRow)
-        }, function () {
-            notebook.pager.fail(ticket)
-        }, params)
+        notebook.load(reset, "contacts/searchMyContacts", searchValue !== "" ? { fullName: searchValue } : {},
+                      "contacts", toRow)
     }
 
-    // The editor stays open until the service has taken the contact, so a refusal loses nothing.
     function addContact(title, content) {
-        Api.sendJsonRequest("POST", "contacts/createContact", function () {
-            contactDialog.dismiss()
-            getContacts(true)
-        }, function () {}, { fullName: title, mobileArray: content })
+        notebook.change("contacts/createContact", { fullName: title, mobileArray: content }, contactDialog)
     }
 
     function editContact(title, content, index) {
         var contact = notebook.model.get(index)
-        if (!contact)
-            return
-        Api.sendJsonRequest("POST", "contacts/updateMyContact", function () {
-            contactDialog.dismiss()
-            getContacts(true)
-        }, function () {}, { contactId: contact._id, fullName: title, mobileArray: content })
+        if (contact)
+            notebook.change("contacts/updateMyContact", { contactId: contact._id, fullName: title, mobileArray: content },
+                            contactDialog)
     }
 
     function deleteContact(index) {
         var contact = notebook.model.get(index)
-        if (!contact)
-            return
-        Api.sendJsonRequest("POST", "contacts/deleteMyContacts", function () {
-            getContacts(true)
-        }, function () {}, { contactIds: [contact._id], logical: true })
+        if (contact)
+            notebook.change("contacts/deleteMyContacts", { contactIds: [contact._id], logical: true })
     }
 
     function manageClicked(index) {
@@ -153,6 +124,7 @@ Item {
         onAddClicked: contactsPage.openEditor(-1)
         onEditChosen: contactsPage.openEditor(index)
         onDeleteConfirmed: contactsPage.deleteContact(index)
+        onRecordChanged: contactsPage.getContacts(true)
     }
 
     ContactDialog {

@@ -2,7 +2,6 @@ import QtQuick 2.15
 import "../components"
 import "../items"
 import "../dialogs"
-import "../scripts/Request.js" as Api
 import "../scripts/DateUtility.js" as DateUtility
 import "../scripts/MaterialIcons.js" as MaterialIcons
 
@@ -29,50 +28,23 @@ Item {
     }
 
     function getNotes(reset) {
-        var ticket = notebook.pager.next(reset)
-        if (!ticket)
-            return
-        Api.sendJsonRequest("POST", "notes/searchMyNotes", function (result) {
-            var notes = result && result.notes ? result.notes : {}
-            notebook.pager.receive(ticket, notes.data, notes.total, toRow)
-        }, function () {
-            notebook.pager.fail(ticket)
-        }, {
-            page: ticket.page,
-            count: ticket.count,
-            condition: true,
-            searchOperator: "and",
-            status: 1,
-            sortBy: "created_at",
-            sortDirection: -1
-        })
+        notebook.load(reset, "notes/searchMyNotes", {}, "notes", toRow)
     }
 
-    // The editor stays open until the service has taken the note, so a refusal loses nothing.
     function addNote(title, content) {
-        Api.sendJsonRequest("POST", "notes/createNote", function () {
-            noteDialog.dismiss()
-            getNotes(true)
-        }, function () {}, { title: title, body: content })
+        notebook.change("notes/createNote", { title: title, body: content }, noteDialog)
     }
 
     function editNote(title, content, index) {
         var note = notebook.model.get(index)
-        if (!note)
-            return
-        Api.sendJsonRequest("POST", "notes/updateMyNote", function () {
-            noteDialog.dismiss()
-            getNotes(true)
-        }, function () {}, { noteId: note._id, title: title, body: content })
+        if (note)
+            notebook.change("notes/updateMyNote", { noteId: note._id, title: title, body: content }, noteDialog)
     }
 
     function deleteNote(index) {
         var note = notebook.model.get(index)
-        if (!note)
-            return
-        Api.sendJsonRequest("POST", "notes/deleteMyNotes", function () {
-            getNotes(true)
-        }, function () {}, { noteIds: [note._id], logical: true })
+        if (note)
+            notebook.change("notes/deleteMyNotes", { noteIds: [note._id], logical: true })
     }
 
     function manageClicked(index) {
@@ -115,6 +87,7 @@ Item {
         onAddClicked: notesPage.openEditor(-1)
         onEditChosen: notesPage.openEditor(index)
         onDeleteConfirmed: notesPage.deleteNote(index)
+        onRecordChanged: notesPage.getNotes(true)
     }
 
     NoteDialog {
