@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import "../scripts/Request.js" as Api
 
 // Pages a list in from the service; every list page of the program keeps one beside its model.
 //
@@ -19,7 +20,8 @@ import QtQuick 2.15
 // append stale rows to a new list. Rows are appended only when their id is not shown yet, and the
 // next page is worked out from the rows shown: a row the service no longer lists (deleted,
 // unbookmarked) is taken out with `remove(index)`, and the list then neither skips a row nor shows
-// one twice.
+// one twice. Most lists are a JSON request whose reply holds the rows under one key: `load` makes
+// that request itself.
 QtObject {
     id: pager
 
@@ -65,6 +67,23 @@ QtObject {
         // and whatever of it is shown already is left out when it arrives.
         page = Math.floor(model.count / count) + 1
         return { generation: generation, page: page, count: count }
+    }
+
+    // The next page (or the first after a reset) of the service's list at `route`: `query` is sent
+    // with the page and count, the rows are the reply's `key` {data, total}, made rows by `toRow`.
+    function load(reset, route, query, key, toRow) {
+        var ticket = next(reset)
+        if (!ticket)
+            return
+        var params = { page: ticket.page, count: ticket.count }
+        for (var name in query)
+            params[name] = query[name]
+        Api.sendJsonRequest("POST", route, function (result) {
+            var found = result && result[key] ? result[key] : {}
+            pager.receive(ticket, found.data, found.total, toRow)
+        }, function () {
+            pager.fail(ticket)
+        }, params)
     }
 
     function isCurrent(ticket) {

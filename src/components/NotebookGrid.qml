@@ -42,23 +42,13 @@ Item {
     // The service has taken a change: the page reloads the list.
     signal recordChanged()
 
-    // Asks the service (`route`) for the next page of records, or for the first one after a reset:
-    // the newest first, those of `query` only; `key` names the list in the reply and `toRow` makes
-    // a card's row of a record.
+    // The next page of records at `route` (or the first after a reset), the newest first, those of
+    // `query` only; `key` names the list in the reply and `toRow` makes a card's row of a record.
     function load(reset, route, query, key, toRow) {
-        var ticket = pager.next(reset)
-        if (!ticket)
-            return
-        var params = { page: ticket.page, count: ticket.count, condition: true, searchOperator: "and", status: 1,
-                       sortBy: "created_at", sortDirection: -1 }
+        var params = { condition: true, searchOperator: "and", status: 1, sortBy: "created_at", sortDirection: -1 }
         for (var name in query)
             params[name] = query[name]
-        Api.sendJsonRequest("POST", route, function (result) {
-            var found = result && result[key] ? result[key] : {}
-            pager.receive(ticket, found.data, found.total, toRow)
-        }, function () {
-            pager.fail(ticket)
-        }, params)
+        pager.load(reset, route, params, key, toRow)
     }
 
     // Sends a change of one record. The editor (when there is one) stays open until the service

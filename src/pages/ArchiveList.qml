@@ -100,24 +100,13 @@ Item {
     }
 
     function getArchives(reset) {
-        var ticket = pager.next(reset)
-        if (!ticket)
-            return
-        Api.sendJsonRequest("POST", userData.systemRole + "/propertyFilePackages/searchPropertyFilePackages",
-                            function (result) {
-            var found = result && result.propertyFilePackages ? result.propertyFilePackages : {}
-            pager.receive(ticket, found.data, found.total, toRow)
-        }, function () {
-            pager.fail(ticket)
-        }, {
-            page: ticket.page,
-            count: ticket.count,
+        pager.load(reset, userData.systemRole + "/propertyFilePackages/searchPropertyFilePackages", {
             condition: true,
             searchOperator: "and",
             status: 1,
             sortBy: "price",
             sortDirection: -1
-        })
+        }, "propertyFilePackages", toRow)
     }
 
     // A card's button: a new purchase, asked without any earlier answer.

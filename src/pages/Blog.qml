@@ -2,7 +2,6 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import "../components"
 import "../items"
-import "../scripts/Request.js" as Api
 import "../scripts/DateUtility.js" as DateUtility
 import "../scripts/MaterialIcons.js" as MaterialIcons
 
@@ -31,22 +30,8 @@ Item {
     }
 
     function getPosts(reset) {
-        var ticket = pager.next(reset)
-        if (!ticket)
-            return
-        Api.sendJsonRequest("POST", "blog/searchPosts", function (result) {
-            var found = result && result.blogPosts ? result.blogPosts : {}
-            pager.receive(ticket, found.data, found.total, toRow)
-        }, function () {
-            pager.fail(ticket)
-        }, {
-            page: ticket.page,
-            count: ticket.count,
-            condition: false,
-            searchOperator: "and",
-            sortBy: "created_at",
-            sortDirection: -1
-        })
+        pager.load(reset, "blog/searchPosts",
+                   { condition: false, searchOperator: "and", sortBy: "created_at", sortDirection: -1 }, "blogPosts", toRow)
     }
 
     Component.onCompleted: getPosts(true)

@@ -92,24 +92,14 @@ Item {
     }
 
     function getPlans(reset) {
-        var ticket = pager.next(reset)
-        if (!ticket)
-            return
-        Api.sendJsonRequest("POST", userData.systemRole + "/plans/searchPlans", function (result) {
-            var found = result && result.plans ? result.plans : {}
-            pager.receive(ticket, found.data, found.total, toRow)
-        }, function () {
-            pager.fail(ticket)
-        }, {
-            page: ticket.page,
-            count: ticket.count,
+        pager.load(reset, userData.systemRole + "/plans/searchPlans", {
             condition: true,
             searchOperator: "and",
             status: 1,
             sortBy: "price",
             sortDirection: -1,
             systemPlan: false
-        })
+        }, "plans", toRow)
     }
 
     // Renews the office's own plan, buys any other. Paid from the wallet when it covers the price,

@@ -1,7 +1,6 @@
 import QtQuick 2.15
 import "../components"
 import "../items"
-import "../scripts/Request.js" as Api
 import "../scripts/DateUtility.js" as DateUtility
 import "../scripts/OrderLabels.js" as OrderLabels
 import "../scripts/MaterialIcons.js" as MaterialIcons
@@ -29,22 +28,9 @@ Item {
     }
 
     function getList(reset) {
-        var ticket = pager.next(reset)
-        if (!ticket)
-            return
-        Api.sendJsonRequest("POST", userData.systemRole + "/orders/searchTransactions", function (result) {
-            var found = result && result.transactions ? result.transactions : {}
-            pager.receive(ticket, found.data, found.total, toRow)
-        }, function () {
-            pager.fail(ticket)
-        }, {
-            page: ticket.page,
-            count: ticket.count,
-            condition: true,
-            searchOperator: "and",
-            sortBy: "created_at",
-            sortDirection: -1
-        })
+        pager.load(reset, userData.systemRole + "/orders/searchTransactions",
+                   { condition: true, searchOperator: "and", sortBy: "created_at", sortDirection: -1 }, "transactions",
+                   toRow)
     }
 
     Component.onCompleted: getList(true)
