@@ -13,7 +13,7 @@ DevServerProcess::~DevServerProcess() {
     stop();
 }
 
-bool DevServerProcess::start(int timeoutMs) {
+bool DevServerProcess::start(int timeoutMs, int port) {
     stop();
     m_process = std::make_unique<QProcess>();
     if (m_forwardErrors)
@@ -22,7 +22,7 @@ bool DevServerProcess::start(int timeoutMs) {
     environment.insert(QStringLiteral("NORVELA_DEVSERVER_EXIT_WITH_PARENT"), QStringLiteral("1"));
     m_process->setProcessEnvironment(environment);
     QStringList arguments{QStringLiteral("--data"),       m_dataDir.path(),
-                          QStringLiteral("--port"),       QStringLiteral("0"),
+                          QStringLiteral("--port"),       QString::number(port),
                           QStringLiteral("--fixed-code"), QStringLiteral("1234")};
     arguments << m_arguments;
     m_process->start(m_program, arguments);
@@ -44,6 +44,7 @@ bool DevServerProcess::start(int timeoutMs) {
             const auto match = line.match(text);
             if (match.hasMatch()) {
                 m_port = match.captured(1).toInt();
+                m_lastPort = m_port;
                 return true;
             }
         }
@@ -101,7 +102,8 @@ void DevServerProcess::thaw() {
 }
 
 bool DevServerProcess::restart() {
-    return start();
+    const int port = m_port > 0 ? m_port : m_lastPort;
+    return (port > 0 && start(60000, port)) || start();
 }
 
 QString DevServerProcess::origin() const {

@@ -24,10 +24,13 @@ public:
     // for errorOutput().
     void setForwardErrors(bool forward) { m_forwardErrors = forward; }
 
-    // Starts the server; false when it did not print its address within `timeoutMs`.
-    bool start(int timeoutMs = 60000);
+    // Starts the server on `port` (0: a free one); false when it did not print its address
+    // within `timeoutMs`.
+    bool start(int timeoutMs = 60000, int port = 0);
     // SIGTERM and wait; returns the exit code (-1 on a crash or a hang).
     int stop();
+    // Stops it and starts it again on the same data and, where it is still free, the same port:
+    // a client that keeps addresses the service gave it (image base URLs) still reaches it.
     bool restart();
     // Freezes the running server (SIGSTOP) and lets it go on (SIGCONT): frozen, it still takes
     // connections, as the system accepts them for it, and answers none.
@@ -48,5 +51,7 @@ private:
     std::unique_ptr<QProcess> m_process;
     QString m_stderr;
     int m_port = 0;
+    // The port of the latest run, kept across stop() for restart().
+    int m_lastPort = 0;
     bool m_frozen = false;
 };

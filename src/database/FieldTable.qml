@@ -38,6 +38,19 @@ Database {
         }
     }
 
+    // The attribute keys a deal/property pair's form can hold, those of its attached rows included.
+    function getFormFieldNames(dealType, propertyType) {
+        try {
+            list = Query.select(getDb(), "SELECT DISTINCT FIELD_NAME FROM Field join Relations on Field._id = Relations.FIELD_ID where "
+                                + "Relations.PROPERTY_TYPE = " + propertyType + " AND Relations.DEAL_TYPE=" + dealType,
+                                function (item) { return item.FIELD_NAME })
+            return list
+        } catch (err) {
+            console.log("FieldTable.getFormFieldNames: " + err)
+            return false
+        }
+    }
+
     function getById(id) {
         try {
             list = Query.select(getDb(), "SELECT * FROM Field WHERE _id=" + id,

@@ -10,9 +10,14 @@ AppDialog {
 
     property string dialogContent: "در حال ارتباط با سرور ..."
 
+    // Told when the notice is taken down because the work it stood for has ended (the request
+    // layer does so when an answer arrives, whatever it holds), not when Escape hides it.
+    signal dismissed()
+
     function dismiss() {
         dialogExit = true
         close()
+        dismissed()
     }
 
     dialogWidth: row.width + 70

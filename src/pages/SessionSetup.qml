@@ -63,11 +63,12 @@ QtObject {
     // One system folder per deal type, strictly one after another so that their order on the
     // service is the deal types' order; a failure leaves the chain (and the user) where it is.
     function addFolder(dealType) {
+        currentStep = function () { root.addFolder(dealType) }
         if (dealType >= 9) {
-            appStack.replace(String(mainPageUrl))
+            // The stored office is read again so that it lists the folders just made.
+            Session.refreshOffice(function () { appStack.replace(String(mainPageUrl)) }, function () { root.refused() })
             return
         }
-        currentStep = function () { root.addFolder(dealType) }
         var query = {
             page: 1,
             count: 100,

@@ -186,6 +186,8 @@ TestCase {
         if (driver.pageExists("FileEdit.qml")) {
             tryVerify(function () { return driver.mainStack.currentItem.fileItem === page.fileItem })
             driver.mainStack.pop()
+            // The stack takes no clicks while it moves.
+            tryCompare(driver.mainStack, "busy", false)
         } else {
             compare(unavailable.count, before + 1)
             compare(unavailable.signalArguments[before][0], "file_edit")

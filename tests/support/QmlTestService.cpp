@@ -14,17 +14,21 @@ QmlTestService::~QmlTestService() {
 
 bool QmlTestService::start(const QStringList &extraArgs) {
     m_server.setExtraArguments(QStringList{QStringLiteral("--seed"), QStringLiteral("demo")} + extraArgs);
-    const bool started = m_server.start();
+    return announce(m_server.start());
+}
+
+bool QmlTestService::restart(const QStringList &extraArgs) {
+    m_server.setExtraArguments(QStringList{QStringLiteral("--seed"), QStringLiteral("demo")} + extraArgs);
+    return announce(m_server.restart());
+}
+
+bool QmlTestService::announce(bool started) {
     if (started)
         ServiceConfig::instance()->redirectTo(m_server.origin());
     else
         qWarning("the stand-in service did not start");
     Q_EMIT originChanged();
     return started;
-}
-
-bool QmlTestService::restart(const QStringList &extraArgs) {
-    return start(extraArgs);
 }
 
 void QmlTestService::stop() {

@@ -24,7 +24,7 @@ public:
     // Starts the service on a free port with the demo data and the code "1234", plus
     // `extraArgs`; the client is pointed at it. Returns whether it came up.
     Q_INVOKABLE bool start(const QStringList &extraArgs = {});
-    // Stops it and starts it again on the same data (a new port).
+    // Stops it and starts it again on the same data and, where it is still free, the same port.
     Q_INVOKABLE bool restart(const QStringList &extraArgs = {});
     Q_INVOKABLE void stop();
     // Freezes the running service and lets it go on: frozen, it takes connections and answers none.
@@ -35,5 +35,8 @@ Q_SIGNALS:
     void originChanged();
 
 private:
+    // Points the program at the service once it runs; says so when it did not start.
+    bool announce(bool started);
+
     DevServerProcess m_server;
 };
