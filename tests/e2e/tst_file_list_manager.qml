@@ -431,6 +431,7 @@ TestCase {
         if (driver.pageExists("FileEdit.qml")) {
             tryVerify(function () { return driver.mainStack.currentItem.fileItem && driver.mainStack.currentItem.fileItem._id === id })
             driver.mainStack.pop()
+            tryCompare(driver.mainStack, "busy", false)
         } else {
             compare(unavailable.signalArguments[missing][0], "file_edit")
         }
