@@ -166,9 +166,13 @@ void insertPool(Connection &db, ServiceContext &context) {
     const auto photos = DemoImages::listingPhotos(context.mediaDir("properties"), 4);
     ListingGenerator generator(77, areaList(db));
     ListingWriter writer(db, ListingStore::kPoolOfficeId);
-    const auto &pairs = FormSchema::pairs();
+    std::vector<const FormSchema::Pair *> pairs;
+    for (const auto &pair : FormSchema::pairs()) {
+        if (pair.offered())
+            pairs.push_back(&pair);
+    }
     for (int i = 0; i < 320; ++i) {
-        const auto &pair = pairs[static_cast<std::size_t>(i) % pairs.size()];
+        const auto &pair = *pairs[static_cast<std::size_t>(i) % pairs.size()];
         auto listing = generator.make(pair, Clock::nowMs());
         listing.status = 2;
         listing.hidden = false;
