@@ -171,9 +171,13 @@ void insertPool(Connection &db, ServiceContext &context) {
         if (pair.offered())
             pairs.push_back(&pair);
     }
+    const std::int64_t now = Clock::nowMs();
     for (int i = 0; i < 320; ++i) {
         const auto &pair = *pairs[static_cast<std::size_t>(i) % pairs.size()];
-        auto listing = generator.make(pair, Clock::nowMs());
+        auto listing = generator.make(pair, now);
+        // Registered one after another over the last 400 days, every kind in turn, so that each
+        // archive package finds files of its kind and period whatever the generator drew.
+        listing.fileDateMs = now - i * 30LL * 3600 * 1000 - generator.between(0, 59) * 60000;
         listing.status = 2;
         listing.hidden = false;
         listing.shared = false;
