@@ -213,10 +213,7 @@ Item {
     }
 
     function logout() {
-        isLogin = false
-        userData = {}
-        saveUserData()
-        appStack.replace(Qt.resolvedUrl("Login.qml"))
+        Session.signOut()
     }
 
     function userDataChanged() {
