@@ -1,5 +1,7 @@
 # The development certificate authority and the stand-in service's certificate, made once per
-# build tree with openssl. No private key ever lives in the source tree.
+# development build tree with openssl. No private key ever lives in the source tree. Only what runs
+# from the build tree uses them (the service, the client, the tests and the benchmarks); the
+# installed programs neither read nor trust them.
 set(NORVELA_DEVCERT_DIR "${CMAKE_BINARY_DIR}/devcert")
 set(_ca_key "${NORVELA_DEVCERT_DIR}/ca.key")
 set(_ca_crt "${NORVELA_DEVCERT_DIR}/ca.crt")
@@ -31,11 +33,6 @@ if(NOT EXISTS "${_srv_crt}" OR NOT EXISTS "${_ca_crt}")
     message(STATUS "Development certificates created in ${NORVELA_DEVCERT_DIR}")
 endif()
 
-if(NORVELA_TRUSTED_CA STREQUAL "")
-    set(NORVELA_EFFECTIVE_CA "${_ca_crt}")
-else()
-    set(NORVELA_EFFECTIVE_CA "${NORVELA_TRUSTED_CA}")
-endif()
+set(NORVELA_DEVCERT_CA "${_ca_crt}")
 set(NORVELA_DEVSERVER_CERT "${_srv_crt}")
 set(NORVELA_DEVSERVER_KEY "${_srv_key}")
-set(NORVELA_DEVCERT_CA_KEY "${_ca_key}")

@@ -24,6 +24,7 @@ namespace Host {
 
 namespace {
 bool requestLogging = false;
+bool trustDevelopmentAuthority = false;
 } // namespace
 
 QUrl mainDocumentUrl() {
@@ -70,6 +71,10 @@ void setRequestLogging(bool enabled) {
     requestLogging = enabled;
 }
 
+void setTrustDevelopmentAuthority(bool trusted) {
+    trustDevelopmentAuthority = trusted;
+}
+
 void publishContextProperties(QQmlEngine *engine) {
     engine->rootContext()->setContextProperty(QStringLiteral("offlineStoragePath"),
                                               engine->offlineStoragePath());
@@ -79,7 +84,8 @@ void publishContextProperties(QQmlEngine *engine) {
 
 int run(int argc, char *argv[], const QUrl &mainUrl) {
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
-    TlsTrust::install();
+    TlsTrust::install(trustDevelopmentAuthority ? TlsTrust::buildTreeAuthorities()
+                                                : TlsTrust::installedAuthorities());
 
     QApplication app(argc, argv);
     setApplicationIdentity();

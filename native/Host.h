@@ -26,6 +26,10 @@ void installQtTranslations();
 // development and test builds turn it on, the installed program leaves it off.
 void setRequestLogging(bool enabled);
 
+// Whether TLS peers may also be vouched for by the build tree's development authority (the
+// program built in the tree), or only by the system's and the given one (the installed program).
+void setTrustDevelopmentAuthority(bool trusted);
+
 // Selects the software scene graph where no OpenGL context can be made.
 void chooseSceneGraphBackend();
 

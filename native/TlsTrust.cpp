@@ -8,10 +8,18 @@
 
 namespace TlsTrust {
 
-void install() {
+QByteArray installedAuthorities() {
+    return BuildConfig::trustedCaPem();
+}
+
+QByteArray buildTreeAuthorities() {
+    return BuildConfig::trustedCaPem() + '\n' + BuildConfig::developmentCaPem();
+}
+
+void install(const QByteArray &extraAuthoritiesPem) {
     QSslConfiguration config = QSslConfiguration::defaultConfiguration();
     QList<QSslCertificate> authorities = QSslConfiguration::systemCaCertificates();
-    authorities += QSslCertificate::fromData(BuildConfig::trustedCaPem(), QSsl::Pem);
+    authorities += QSslCertificate::fromData(extraAuthoritiesPem, QSsl::Pem);
     config.setCaCertificates(authorities);
     config.setPeerVerifyMode(QSslSocket::VerifyPeer);
     QSslConfiguration::setDefaultConfiguration(config);

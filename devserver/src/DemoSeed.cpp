@@ -121,17 +121,12 @@ std::vector<ListingGenerator::Area> areas(Connection &db) {
     return list;
 }
 
-// The 44 pairs the form offers (rent of land and of teardowns has no form).
-bool offered(const FormSchema::Pair &pair) {
-    return !(pair.dealType == 2 && (pair.propertyType == 53 || pair.propertyType == 57));
-}
-
 void insertListings(Connection &db, const std::string &officeId, const std::vector<std::string> &creators,
                     int perPair, std::uint64_t seed, const std::vector<std::string> &photos) {
     ListingGenerator generator(seed, areas(db));
     ListingWriter writer(db, officeId);
     for (const auto &pair : FormSchema::pairs()) {
-        if (!offered(pair))
+        if (!pair.offered())
             continue;
         for (int i = 0; i < perPair; ++i) {
             const auto listing = generator.make(pair, Clock::nowMs());
@@ -318,7 +313,7 @@ void insertLarge(Connection &db, const Staff &staff, std::int64_t count) {
     ListingWriter writer(db, officeId);
     std::vector<const FormSchema::Pair *> pairs;
     for (const auto &pair : FormSchema::pairs()) {
-        if (offered(pair))
+        if (pair.offered())
             pairs.push_back(&pair);
     }
     std::vector<std::string> creators{staff.managerId};

@@ -43,9 +43,24 @@ public:
     const Area &area();
 
 private:
+    // Sizes and amounts of one listing, so that its inputs agree with each other.
+    struct Measures {
+        std::int64_t land, built, shop, pricePerMetre, measured, price, floors, rooms, mortgage, monthly;
+    };
+    // The listing's JSON text and which of its pair's keys it holds already.
+    struct Attrs {
+        std::string json = "{";
+        std::vector<bool> present;
+    };
+
     std::string pick(const std::vector<std::string> &list);
-    void addText(std::string &json, const std::string &key, const std::string &value);
-    void addFlag(std::string &json, const std::string &key);
+    Measures measures(int propertyType);
+    // An input's value; false leaves the input empty.
+    bool inputValue(int fieldId, const Measures &m, const Area &where, std::string &value);
+    void fillRow(const FormSchema::Pair &pair, const FormSchema::Row &row, const Measures &m,
+                 const Area &where, Attrs &attrs);
+    void addText(Attrs &attrs, const std::string &key, const std::string &value);
+    void addField(Attrs &attrs, const FormSchema::Field &field, const std::string &value, bool flag);
     std::string description(const FormSchema::Pair &pair, const Area &where, std::int64_t size,
                             std::int64_t rooms);
 

@@ -166,10 +166,18 @@ void insertPool(Connection &db, ServiceContext &context) {
     const auto photos = DemoImages::listingPhotos(context.mediaDir("properties"), 4);
     ListingGenerator generator(77, areaList(db));
     ListingWriter writer(db, ListingStore::kPoolOfficeId);
-    const auto &pairs = FormSchema::pairs();
+    std::vector<const FormSchema::Pair *> pairs;
+    for (const auto &pair : FormSchema::pairs()) {
+        if (pair.offered())
+            pairs.push_back(&pair);
+    }
+    const std::int64_t now = Clock::nowMs();
     for (int i = 0; i < 320; ++i) {
-        const auto &pair = pairs[static_cast<std::size_t>(i) % pairs.size()];
-        auto listing = generator.make(pair, Clock::nowMs());
+        const auto &pair = *pairs[static_cast<std::size_t>(i) % pairs.size()];
+        auto listing = generator.make(pair, now);
+        // Registered one after another over the last 400 days, every kind in turn, so that each
+        // archive package finds files of its kind and period whatever the generator drew.
+        listing.fileDateMs = now - i * 30LL * 3600 * 1000 - generator.between(0, 59) * 60000;
         listing.status = 2;
         listing.hidden = false;
         listing.shared = false;

@@ -28,7 +28,7 @@ std::string ServiceOptions::usage() {
     return "usage: norvela-devserver [--data DIR] [--port N] [--seed demo | --seed large:N]\n"
            "                         [--fixed-code NNNN] [--code-limits SECONDS:PER_HOUR | off]\n"
            "                         [--token-lifetime SECONDS] [--plan-days-left N]\n"
-           "                         [--cert FILE] [--key FILE]\n";
+           "                         [--cert FILE --key FILE]\n";
 }
 
 std::optional<ServiceOptions> ServiceOptions::parse(const std::vector<std::string> &arguments,
@@ -105,6 +105,10 @@ std::optional<ServiceOptions> ServiceOptions::parse(const std::vector<std::strin
             error = "unknown option " + name;
             return std::nullopt;
         }
+    }
+    if (options.certFile.empty() != options.keyFile.empty()) {
+        error = "--cert and --key are given together";
+        return std::nullopt;
     }
     if (!codeLimitsGiven && !options.fixedCode.empty()) {
         options.codeIntervalSeconds = 0;

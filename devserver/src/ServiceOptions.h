@@ -23,8 +23,9 @@ struct ServiceOptions {
     // line names limits, a fixed code comes without them.
     std::int64_t codeIntervalSeconds = 60;
     std::int64_t codesPerHour = 5;
-    std::string certFile = NORVELA_DEVSERVER_CERT;
-    std::string keyFile = NORVELA_DEVSERVER_KEY;
+    // TLS certificate and key, given together; empty when the command line names none.
+    std::string certFile;
+    std::string keyFile;
 
     // Parses argv; on a bad argument returns nullopt and fills `error`.
     static std::optional<ServiceOptions> parse(const std::vector<std::string> &arguments, std::string &error);

@@ -1,6 +1,7 @@
 // norvela-devserver: the stand-in service the client is developed, tested and shown against.
 
 #include "DemoSeed.h"
+#include "DevAuthority.h"
 #include "DevServer.h"
 
 #include <csignal>
@@ -21,6 +22,28 @@ void onSignal(int) {
     (void)written;
 }
 
+// Without --cert and --key, the service built in the tree uses the certificate its build made,
+// which the client built beside it trusts. The installed service cannot rely on any build: it
+// makes an authority of its own in its data folder and says where, so that it can be trusted.
+void chooseCertificate(ServiceOptions &options) {
+    if (!options.certFile.empty())
+        return;
+#if defined(NORVELA_DEVSERVER_BUILD_CERT)
+    options.certFile = NORVELA_DEVSERVER_BUILD_CERT;
+    options.keyFile = NORVELA_DEVSERVER_BUILD_KEY;
+#else
+    const DevAuthority::Files files = DevAuthority::ensure(options.dataDir + "/tls");
+    options.certFile = files.certificate;
+    options.keyFile = files.key;
+    if (files.authorityCreated)
+        std::cerr << "made a development certificate authority: " << files.authorityCertificate << "\n"
+                  << "clients reach this service once they trust it (the client's build option "
+                     "NORVELA_TRUSTED_CA, or the system's certificate store)\n";
+    else
+        std::cerr << "development certificate authority: " << files.authorityCertificate << "\n";
+#endif
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -37,6 +60,7 @@ int main(int argc, char **argv) {
     }
 
     try {
+        chooseCertificate(*options);
         DevServer server(*options);
         if (!server.isValid()) {
             std::cerr << "cannot load the certificate " << options->certFile << " / key " << options->keyFile

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
 import AppValidator 1.0
 import "../components"
 import "../scripts/Request.js" as Api
@@ -17,12 +18,29 @@ Item {
     property alias resendLink: resendLink
     property alias correctLink: correctLink
 
+    SwipeView.onIsCurrentItemChanged: {
+        if (SwipeView.isCurrentItem)
+            focusFirstEmpty()
+    }
+
     // The four digit inputs, first digit first.
     function digitInputs() {
         var inputs = []
         for (var i = 0; i < digitRepeater.count; ++i)
             inputs.push(digitRepeater.itemAt(i).input)
         return inputs
+    }
+
+    // The code is read from the first box on: the keyboard starts there, or at the first box
+    // still empty, as soon as the page is shown.
+    function focusFirstEmpty() {
+        var inputs = digitInputs()
+        for (var i = 0; i < inputs.length; ++i) {
+            if (inputs[i].text.length === 0 || i === inputs.length - 1) {
+                inputs[i].forceActiveFocus()
+                return
+            }
+        }
     }
 
     function codeCompleted() {

@@ -96,10 +96,7 @@ Item {
     }
 
     function logout() {
-        isLogin = false
-        userData = {}
-        saveUserData()
-        appStack.replace(Qt.resolvedUrl("Login.qml"))
+        Session.signOut()
     }
 
     function userDataChanged() {

@@ -42,6 +42,8 @@ Item {
     property alias website: websiteField
     property alias saveButton: saveButton
     property alias zoneDialog: zoneDialog
+    property alias signOutButton: signOutButton
+    property alias signOutDialog: signOutDialog
     property alias session: session
 
     function firstOf(list) {
@@ -241,6 +243,41 @@ Item {
                     text: "برای شروع کار، مشخصات خود و دفتر املاک خود را ثبت کنید"
                     textSize: Utility.TextSize.medium
                     textColor: Colors.mediumGrey
+                }
+            }
+        }
+
+        // Until the office exists there is no main page and no menu: this is the way out for a
+        // user who does not want to register an office now or signed in with the wrong number.
+        // Across from the title; the button does not mirror its own anchors, its holder does.
+        Item {
+            anchors.right: parent.right
+            anchors.rightMargin: 24
+            anchors.verticalCenter: parent.verticalCenter
+            width: signOutButton.width
+            height: signOutButton.height
+
+            AppButton {
+                id: signOutButton
+
+                objectName: "signOutButton"
+                // The caption, the icon and room on either side.
+                width: signOutCaption.advanceWidth + iconSize + spacing + 40
+                height: 40
+                radius: 8
+                color: Colors.lightPink
+                textColor: Colors.danger
+                icon: MaterialIcons.logout
+                iconSize: Utility.IconSize.normal
+                fontSize: Utility.TextSize.normal
+                text: "خروج از حساب"
+                onClicked: signOutDialog.initial()
+
+                TextMetrics {
+                    id: signOutCaption
+
+                    font: signOutButton.font
+                    text: signOutButton.text
                 }
             }
         }
@@ -512,6 +549,22 @@ Item {
             profilePage.selectedZone = item
             dismiss()
         }
+    }
+
+    ConfirmDialog {
+        id: signOutDialog
+
+        objectName: "signOutDialog"
+        dialogWidth: profilePage.width * 0.3
+        dialogTitle: "آیا مطمئـــن هستید؟"
+        dialogContent: "در صورت ادامه از سیستم خارج خواهید شد"
+        positiveText: "بله"
+        negativeText: "خیر، منصرف شدم"
+        onPositiveClicked: {
+            dismiss()
+            Session.signOut()
+        }
+        onNegativeClicked: dismiss()
     }
 
     FieldTable {

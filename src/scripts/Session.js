@@ -88,3 +88,13 @@ function refresh(done, failed) {
         }, failed)
     }, failed)
 }
+
+// Signs the user out on this computer: the session is forgotten and saved at once, so that the
+// next start begins signed out too, and the sign-in page takes the place of the page on top.
+function signOut() {
+    var window = appWindow
+    window.isLogin = false
+    window.userData = {}
+    window.saveUserData()
+    appStack.replace(Qt.resolvedUrl("../pages/Login.qml"))
+}

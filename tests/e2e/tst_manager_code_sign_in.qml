@@ -116,6 +116,8 @@ TestCase {
         verify(testService.start())
         driver.click(login.phonePage.submitButton)
         tryCompare(login.swipeView, "currentIndex", 2)
+        tryVerify(function () { return login.codePage.digitInputs()[0].activeFocus },
+                  1000, "the keyboard starts in the first box of the code")
         compare(login.codePage.userPhone, mobile)
         // The service names the number it sent the code to: "0" and the ten digits.
         tryVerify(function () { return toast().indexOf("0" + mobile) >= 0 })

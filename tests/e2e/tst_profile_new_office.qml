@@ -5,7 +5,7 @@ import AppUtility 1.0
 
 // A manager who has just signed up has no office: the session set-up hands him to the profile
 // page, where he registers it with an area and a map position and lands on a working main page
-// whose office has its eight system folders on the service.
+// whose office has its eight system folders on the service, or signs out instead.
 TestCase {
     id: testCase
 
@@ -26,18 +26,29 @@ TestCase {
     readonly property var dealTitles: ["فروش", "اجاره", "مشارکت", "پیش فروش", "متقاضی خرید", "متقاضی اجاره",
                                        "متقاضی مشارکت", "متقاضی پیش خرید"]
 
-    function cleanupTestCase() {
+    function init() {
         if (driver.window)
             driver.window.destroy()
+        driver.window = null
     }
 
-    function test_aNewManagerRegistersHisOfficeAndLandsOnTheMainPage() {
-        var signIn = driver.managerSignIn(mobile, utility.deviceId())
+    function cleanupTestCase() {
+        init()
+    }
+
+    // A manager without an office, signed in on this computer, as the next start finds him.
+    function launchSignedIn(phone) {
+        var signIn = driver.managerSignIn(phone, utility.deviceId())
         store.setValue("is_login", true)
-        store.setValue("user_data", { username: mobile, apiToken: signIn.token, refreshToken: signIn.refreshToken,
+        store.setValue("user_data", { username: phone, apiToken: signIn.token, refreshToken: signIn.refreshToken,
                                       password: "left over" })
         store.setValue("app_data", {})
         driver.launch()
+        return signIn
+    }
+
+    function test_aNewManagerRegistersHisOfficeAndLandsOnTheMainPage() {
+        var signIn = launchSignedIn(mobile)
         var page = driver.waitForPage("Profile", 30000)
         var window = driver.window
         verify(!page.isEdit)
@@ -135,5 +146,48 @@ TestCase {
         verify(saved.password === undefined)
         compare(driver.test.findChild(main, "officeTitle").text, "املاک نگین")
         compare(driver.test.findChild(main, "topBarName").text, "نیما صادقی")
+    }
+
+    // Someone who does not want to register an office now, or signed in with the wrong number,
+    // is not held on the profile page: he signs out, and the next start begins signed out.
+    function test_b_userWithoutAnOfficeSignsOutInstead() {
+        var signIn = launchSignedIn("09121230002")
+        var page = driver.waitForPage("Profile", 30000)
+        var button = page.signOutButton
+        verify(button.visible)
+        compare(button.text, "خروج از حساب")
+        // In the header, across from its title, and whole.
+        var box = button.mapToItem(page, 0, 0, button.width, button.height)
+        verify(box.x >= 0 && box.x + box.width < page.width / 2, JSON.stringify(box))
+        verify(box.y >= 0 && box.y + box.height <= findChild(page, "profileHeader").height)
+        verify(findChild(button, "caption").width + 24 < button.width)
+
+        // Changing his mind keeps him where he was.
+        driver.click(button)
+        driver.waitOpened(page.signOutDialog)
+        compare([page.signOutDialog.dialogTitle, page.signOutDialog.positiveText, page.signOutDialog.negativeText],
+                ["آیا مطمئـــن هستید؟", "بله", "خیر، منصرف شدم"])
+        mouseClick(findChild(page.signOutDialog.contentItem, "negativeButton"))
+        driver.waitClosed(page.signOutDialog)
+        compare(driver.currentPage(), page)
+        verify(driver.window.isLogin)
+
+        driver.click(button)
+        driver.waitOpened(page.signOutDialog)
+        mouseClick(findChild(page.signOutDialog.contentItem, "positiveButton"))
+        driver.waitForSignIn()
+        compare(driver.stack.depth, 1)
+        compare(driver.window.isLogin, false)
+        compare(JSON.stringify(driver.window.userData), "{}")
+        compare(store.boolValue("is_login", true), false)
+        compare(JSON.stringify(store.value("user_data", { x: 1 })), "{}")
+        verify(!driver.me(signIn.token).officeId, "no office was made")
+
+        // The next start reads the settings again and asks for a sign-in.
+        init()
+        driver.launch()
+        driver.waitForSignIn()
+        compare(driver.pagesSeen, ["Splash", "Login"])
+        compare(driver.window.isLogin, false)
     }
 }

@@ -6,3 +6,8 @@
 inline QString devServerProgram() {
     return QStringLiteral(NORVELA_DEVSERVER_BINARY);
 }
+
+// The same service as it is installed: it knows nothing of this build's certificates.
+inline QString shippedDevServerProgram() {
+    return QStringLiteral(NORVELA_DEVSERVER_SHIPPED_BINARY);
+}

@@ -154,7 +154,7 @@ void TestBadInput::otherOfficesIds() {
                                                                       {"dealType", 1},
                                                                       {"propertyType", 50},
                                                                       {"attrs", nlohmann::json::object()}}),
-        file["sharingSettings"].value("shared", false) ? 403 : 404);
+        file.value("/sharingSettings/shared"_json_pointer, false) ? 403 : 404);
     expectRefusal(other.postJson("officeMan/propertyFiles/hideMyPropertyFile",
                                  {{"propertyFileId", "ffffffffffffffffffffffff"}}),
                   404);

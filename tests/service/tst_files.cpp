@@ -1,13 +1,19 @@
 // Listings: every search criterion the client sends, changes, visibility between users and
-// offices, bookmarks, reports and pool hand-outs.
+// offices, bookmarks, reports and pool hand-outs, and the made-up listings the service starts with.
 
 #include "JsonCompare.h"
 #include "ServiceClient.h"
 #include "TestDevServer.h"
 
+#include <QDir>
+#include <QFile>
+#include <QJSEngine>
 #include <QTest>
 
+#include <sqlite3.h>
+
 #include <algorithm>
+#include <map>
 #include <set>
 
 namespace {
@@ -28,6 +34,89 @@ double number(const nlohmann::json &attrs, const std::string &key) {
     return attrs.contains(key) && attrs[key].is_string() ? std::stod(attrs[key].get<std::string>()) : -1;
 }
 
+using PairKey = std::pair<int, int>;
+
+// Rows of a query on an open database, each as its columns' text.
+std::vector<std::vector<std::string>> rows(sqlite3 *db, const char *sql) {
+    std::vector<std::vector<std::string>> result;
+    sqlite3_stmt *statement = nullptr;
+    if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) != SQLITE_OK) {
+        qWarning("%s: %s", sql, sqlite3_errmsg(db));
+        return result;
+    }
+    while (sqlite3_step(statement) == SQLITE_ROW) {
+        std::vector<std::string> row;
+        for (int i = 0; i < sqlite3_column_count(statement); ++i) {
+            const auto *text = sqlite3_column_text(statement, i);
+            row.emplace_back(text ? reinterpret_cast<const char *>(text) : "");
+        }
+        result.push_back(std::move(row));
+    }
+    sqlite3_finalize(statement);
+    return result;
+}
+
+// What the program's own form database says about every deal/property pair, read from the seed
+// script it loads: the keys the pair's form submits (its fields, those of rows an option reveals
+// included, its steppers' fields and the description) and, for the fields of a revealed row,
+// the options that reveal it.
+struct ProgramForms {
+    std::map<PairKey, std::set<std::string>> keys;
+    std::map<std::string, std::set<std::string>> revealedBy;
+
+    bool load() {
+        QFile file(QStringLiteral(NORVELA_FORM_SEED));
+        if (!file.open(QIODevice::ReadOnly))
+            return false;
+        // ".pragma library" is for the QML engine only.
+        const QString source =
+            QString::fromUtf8(file.readAll()).replace(QStringLiteral(".pragma library"), QString());
+        QJSEngine engine;
+        const QJSValue result = engine.evaluate(source);
+        const QString script = engine.globalObject().property(QStringLiteral("script")).toString();
+        sqlite3 *db = nullptr;
+        sqlite3_open(":memory:", &db);
+        const bool built = !result.isError() && sqlite3_exec(db, script.toUtf8().constData(), nullptr,
+                                                             nullptr, nullptr) == SQLITE_OK;
+        if (built) {
+            for (const auto &row : rows(db, "SELECT DISTINCT DEAL_TYPE, PROPERTY_TYPE, FIELD_NAME FROM Field "
+                                            "JOIN Relations ON Field._id = Relations.FIELD_ID "
+                                            "WHERE DEAL_TYPE BETWEEN 1 AND 8 AND PROPERTY_TYPE >= 50"))
+                keys[{std::stoi(row[0]), std::stoi(row[1])}].insert(row[2]);
+            for (const auto &row :
+                 rows(db, "SELECT DISTINCT DEAL_TYPE, PROPERTY_TYPE, Field.FIELD_NAME FROM Card "
+                          "JOIN Relations ON Card._id = Relations.CARD_ID "
+                          "JOIN Field ON Field._id = Card.STEPPER_ID WHERE Card.STEPPER = 1 "
+                          "AND DEAL_TYPE BETWEEN 1 AND 8 AND PROPERTY_TYPE >= 50"))
+                keys[{std::stoi(row[0]), std::stoi(row[1])}].insert(row[2]);
+            for (const auto &row : rows(db, "SELECT shown.FIELD_NAME, owner.FIELD_NAME FROM Field shown "
+                                            "JOIN Field owner ON owner.HAS_ATTACHED = 1 "
+                                            "AND owner.ATTACHED_ROW = shown.ROW_ID "
+                                            "JOIN Row ON Row._id = shown.ROW_ID WHERE Row.CARD_ID = -1"))
+                revealedBy[row[0]].insert(row[1]);
+        }
+        sqlite3_close(db);
+        for (auto &pair : keys)
+            pair.second.insert("fileDetail");
+        return built && !keys.empty() && !revealedBy.empty();
+    }
+};
+
+// Every listing a stopped service holds: office, deal type, property type, attributes.
+std::vector<std::tuple<std::string, PairKey, nlohmann::json>> storedListings(const DevServerProcess &server) {
+    std::vector<std::tuple<std::string, PairKey, nlohmann::json>> listings;
+    sqlite3 *db = nullptr;
+    const QByteArray path = QDir(server.dataDir()).filePath(QStringLiteral("norvela.sqlite")).toUtf8();
+    if (sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        for (const auto &row :
+             rows(db, "SELECT office_id, deal_type, property_type, attrs FROM property_files"))
+            listings.emplace_back(row[0], PairKey{std::stoi(row[1]), std::stoi(row[2])},
+                                  nlohmann::json::parse(row[3]));
+    }
+    sqlite3_close(db);
+    return listings;
+}
+
 } // namespace
 
 class TestFiles : public QObject {
@@ -45,6 +134,7 @@ private Q_SLOTS:
     void totalsFollowEveryChange();
     void visibilityBetweenUsersAndOffices();
     void bookmarksReportsAndPoolFiles();
+    void madeUpListingsHoldOnlyTheirFormsKeys();
     void cleanupTestCase();
 
 private:
@@ -632,6 +722,60 @@ void TestFiles::bookmarksReportsAndPoolFiles() {
                                            nlohmann::json::object());
     QVERIFY(!again.ok());
     QVERIFY(!again.firstMessage().empty());
+}
+
+// The demo and bulk listings hold exactly what the program's form for their pair can show and
+// send back: editing one in the program loses nothing.
+void TestFiles::madeUpListingsHoldOnlyTheirFormsKeys() {
+    ProgramForms forms;
+    QVERIFY(forms.load());
+    for (const std::string seed : {"demo", "large:1500"}) {
+        DevServerProcess server(devServerProgram(), {QStringLiteral("--seed"), QString::fromStdString(seed)});
+        QVERIFY2(server.start(), qPrintable(server.errorOutput()));
+        QCOMPARE(server.stop(), 0);
+        std::map<std::string, std::map<PairKey, int>> perOffice;
+        std::set<std::string> seen, offered;
+        for (const auto &[office, pair, attrs] : storedListings(server)) {
+            const std::string what =
+                seed + ", " + std::to_string(pair.first) + "/" + std::to_string(pair.second);
+            const auto form = forms.keys.find(pair);
+            QVERIFY2(form != forms.keys.end(), (what + ": no such form").c_str());
+            ++perOffice[office][pair];
+            offered.insert(form->second.begin(), form->second.end());
+            QVERIFY2(attrs.contains("fileDetail"), what.c_str());
+            for (const auto &item : attrs.items()) {
+                seen.insert(item.key());
+                QVERIFY2(form->second.count(item.key()), (what + " holds " + item.key()).c_str());
+                const auto owners = forms.revealedBy.find(item.key());
+                if (owners != forms.revealedBy.end())
+                    QVERIFY2(std::any_of(owners->second.begin(), owners->second.end(),
+                                         [&](const std::string &owner) { return attrs.contains(owner); }),
+                             (what + " holds " + item.key() + " without the option that reveals it").c_str());
+            }
+        }
+        // Still varied: nearly every key some form offers turns up somewhere.
+        QVERIFY2(
+            seen.size() * 10 >= offered.size() * 9,
+            (seed + ": " + std::to_string(seen.size()) + " of " + std::to_string(offered.size())).c_str());
+        if (seed == "demo") {
+            // The demo office, the one with the most listings: twelve of each of the 44 pairs the
+            // program offers.
+            const auto total = [](const std::map<PairKey, int> &counts) {
+                int sum = 0;
+                for (const auto &count : counts)
+                    sum += count.second;
+                return sum;
+            };
+            std::map<PairKey, int> demoOffice;
+            for (const auto &office : perOffice) {
+                if (total(office.second) > total(demoOffice))
+                    demoOffice = office.second;
+            }
+            QCOMPARE(demoOffice.size(), 44u);
+            for (const auto &count : demoOffice)
+                QCOMPARE(count.second, 12);
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestFiles)

@@ -17,10 +17,12 @@ const QColor night(0x34, 0x33, 0x51);
 
 } // namespace
 
-QImage drawAppIcon() {
-    QImage image = art::canvas(QSize(256, 256));
+QImage drawAppIcon(int size) {
+    QImage image = art::canvas(QSize(size, size));
     QPainter painter(&image);
     art::smooth(painter);
+    // Drawn on a 256-pixel grid; smaller icons are the same shapes drawn smaller, not a scaled image.
+    painter.scale(size / 256.0, size / 256.0);
 
     const QRectF tile(8, 8, 240, 240);
     QPainterPath tilePath;

@@ -4,8 +4,9 @@
 
 class ArtFonts;
 
-// The application icon: the mark in white on a rounded tile of the brand blue (256 x 256).
-QImage drawAppIcon();
+// The application icon: the mark in white on a rounded tile of the brand blue, `size` pixels
+// square (256 in the program, smaller ones for the desktop's icon theme).
+QImage drawAppIcon(int size = 256);
 
 // The logo type: the mark beside the Persian wordmark and its Latin spelling, on a transparent
 // ground, twice as wide as high (the logo block shows it at that ratio).

@@ -144,6 +144,22 @@ int main(int argc, char *argv[]) {
         out << path << ' ' << image.width() << 'x' << image.height() << Qt::endl;
     }
 
+    // The desktop's icon theme wants the icon at several sizes; the 256-pixel one is icon.png.
+    const QString iconDir = positional.isEmpty() ? sourceDir + QStringLiteral("/packaging/icons")
+                                                 : dir.filePath(QStringLiteral("icons"));
+    if (!QDir().mkpath(iconDir)) {
+        err << "cannot create " << iconDir << Qt::endl;
+        return 1;
+    }
+    for (const int size : {32, 48, 64, 128}) {
+        const QString path = QDir(iconDir).filePath(QStringLiteral("norvela-%1.png").arg(size));
+        if (!drawAppIcon(size).save(path)) {
+            err << "cannot write " << path << Qt::endl;
+            return 1;
+        }
+        out << path << ' ' << size << 'x' << size << Qt::endl;
+    }
+
     const QString gifPath = dir.filePath(QStringLiteral("loading.gif"));
     if (!writeSpinnerGif(gifPath, &error)) {
         err << error << Qt::endl;

@@ -5,7 +5,7 @@ import AppUtility 1.0
 import "../../tests/e2e"
 
 // Saves pictures of the office registration of a manager who has just signed up (the empty
-// form, the area search, the filled form) and of an adviser's own profile. Run by run.sh under
+// form, the sign-out question, the area search, the filled form) and of an adviser's own profile. Run by run.sh under
 // Xvfb with a stand-in service of its own.
 TestCase {
     id: shooter
@@ -40,6 +40,11 @@ TestCase {
         var page = driver.waitForPage("Profile", 30000)
         tryVerify(function () { return page.zones.length > 0 }, 10000)
         shoot("profile-create-empty.png")
+        page.signOutDialog.initial()
+        driver.waitOpened(page.signOutDialog)
+        shoot("profile-create-sign-out.png")
+        page.signOutDialog.dismiss()
+        driver.waitClosed(page.signOutDialog)
         page.zoneDialog.initial()
         driver.waitOpened(page.zoneDialog)
         shoot("profile-create-areas.png")
