@@ -5,15 +5,6 @@ import QtTest 1.15
 MainPageDriver {
     id: accountDriver
 
-    // One of the window's own children (toast, dialogLoading, ...).
-    function windowPart(name) {
-        for (var i = 0; i < window.contentData.length; ++i) {
-            if (window.contentData[i].objectName === name)
-                return window.contentData[i]
-        }
-        test.fail("no " + name + " on the window")
-    }
-
     // `text` with Persian and Arabic-Indic digits as 0-9, as the program's inputs hold it.
     function latin(text) {
         return String(text).replace(/[\u06F0-\u06F9]/g, function (d) { return String(d.charCodeAt(0) - 0x06F0) })
@@ -22,17 +13,7 @@ MainPageDriver {
 
     // Opens a menu entry's page afresh, a child of `groupKey` or (without one) a top-level entry.
     function openPage(groupKey, key, objectName) {
-        if (groupKey)
-            return openSection(groupKey, key, objectName)
-        if (main.selectedMenu === key)
-            main.selectedMenu = "home"
-        clickMenuRow(key)
-        test.tryVerify(function () {
-            var page = mainStack.currentItem
-            return page && page.objectName === objectName && !mainStack.busy
-        }, 10000, "waiting for " + objectName)
-        waitIdle()
-        return mainStack.currentItem
+        return openSection(groupKey, key, objectName)
     }
 
     // Types `text` (Persian letters and digits as well) into a form field, after emptying it.
@@ -73,14 +54,6 @@ MainPageDriver {
         var button = test.findChild(item, name)
         test.verify(button !== null, "no " + name)
         click(button)
-    }
-
-    function me(token) {
-        return expectOk(service("getMe", {}, { token: token }), "the current user").user
-    }
-
-    function office(token, role) {
-        return expectOk(service((role || "officeMan") + "/office/getMyOffice", {}, { token: token }), "the office").office
     }
 
     // The office's staff as the service lists them, every status but deleted.

@@ -1,5 +1,7 @@
 import QtQuick 2.15
 import QtTest 1.15
+import AppUtility 1.0
+import "XlsxReader.js" as Xlsx
 
 // Drives the real program in an end-to-end test: starts the main window, follows its page stack,
 // types and clicks like a user, and talks to the stand-in service directly to prepare accounts
@@ -62,6 +64,25 @@ Item {
         var login = waitForPage("Login")
         settle(login.swipeView)
         return login
+    }
+
+    // A local file's URL, for the program's file choosers and for reading it back.
+    function localUrl(path) {
+        return nativeUtility.localPathToUrl(path)
+    }
+
+    // The device the program says it runs on.
+    function deviceId() {
+        return nativeUtility.deviceId()
+    }
+
+    // One of the window's own children (toast, dialogLoading, ...).
+    function windowPart(name) {
+        for (var i = 0; i < window.contentData.length; ++i) {
+            if (window.contentData[i].objectName === name)
+                return window.contentData[i]
+        }
+        test.fail("no " + name + " on the window")
     }
 
     // A page over the current one that reaches the window's members by name, as pages do.
@@ -150,6 +171,22 @@ Item {
         return answer.reply
     }
 
+    // The sheets of the workbook saved at `path`, read back from disk.
+    function readWorkbook(path) {
+        var answer = { done: false }
+        var request = new XMLHttpRequest()
+        request.onreadystatechange = function () {
+            if (request.readyState === XMLHttpRequest.DONE)
+                answer.done = true
+        }
+        request.open("GET", localUrl(path))
+        request.responseType = "arraybuffer"
+        request.send()
+        test.tryVerify(function () { return answer.done }, 10000)
+        test.verify(request.response && request.response.byteLength > 0, "the workbook can be read")
+        return Xlsx.readWorkbook(new Uint8Array(request.response))
+    }
+
     // What the user does on the payment page a purchase opened: "pay" or "cancel".
     function answerPaymentPage(url, action) {
         var answer = { done: false, status: 0 }
@@ -196,6 +233,20 @@ Item {
                         "password sign-in").token
     }
 
+    function me(token) {
+        return expectOk(service("getMe", {}, { token: token }), "the current user").user
+    }
+
+    function office(token, role) {
+        return expectOk(service((role || "officeMan") + "/office/getMyOffice", {}, { token: token }), "the office").office
+    }
+
+    // Listings as the given user sees them.
+    function files(token, params, role) {
+        return expectOk(service((role || "officeMan") + "/propertyFiles/searchMyPropertyFiles", params,
+                                { json: true, token: token, version: "v2" }), "files").propertyFiles.data
+    }
+
     function firstAreaId(token) {
         var result = expectOk(service("areas/searchAreas", { page: 1, count: 100000000, condition: true, status: 1 },
                                       { json: true, token: token }), "areas")
@@ -217,5 +268,9 @@ Item {
     function folders(token, role) {
         return expectOk(service(role + "/folders/getMyFolders", {}, { json: true, token: token, version: "v2" }),
                         "folders").folders
+    }
+
+    AppUtility {
+        id: nativeUtility
     }
 }

@@ -6,12 +6,6 @@ import QtQuick.LocalStorage 2.15
 MainPageDriver {
     id: detailDriver
 
-    // Listings as the given manager sees them.
-    function files(token, params) {
-        return expectOk(service("officeMan/propertyFiles/searchMyPropertyFiles", params,
-                                { json: true, token: token, version: "v2" }), "files").propertyFiles.data
-    }
-
     function openDetail(fileId, isShared) {
         var page = mainStack.push(Qt.resolvedUrl("qrc:/src/pages/FileDetail.qml"), { fileId: fileId, isShared: isShared })
         test.tryCompare(mainStack, "busy", false)

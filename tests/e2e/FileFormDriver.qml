@@ -1,6 +1,5 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
-import AppUtility 1.0
 
 // Works the listing form (FileAdd, FileEdit) the way agency staff do: options, inputs, step
 // markers, the end section's dialogs and the register button; makes pictures to attach.
@@ -40,11 +39,7 @@ FileDetailDriver {
     }
 
     function loadingShown() {
-        for (var i = 0; i < window.contentData.length; ++i) {
-            if (window.contentData[i].objectName === "dialogLoading")
-                return window.contentData[i].visible
-        }
-        return false
+        return windowPart("dialogLoading").visible
     }
 
     function find(page, name) {
@@ -166,7 +161,7 @@ FileDetailDriver {
 
     // The file dialog's answer, as the system's dialog gives it.
     function chooseImages(page, paths) {
-        page.imageDialog.dialog.files = paths.map(function (path) { return pathUtility.localPathToUrl(path) })
+        page.imageDialog.dialog.files = paths.map(function (path) { return localUrl(path) })
         page.imageDialog.accepted()
     }
 
@@ -201,9 +196,5 @@ FileDetailDriver {
         return files(token, { page: 1, count: 1000, condition: true }).filter(function (file) {
             return file.attrs && file.attrs.name_family === name
         })
-    }
-
-    AppUtility {
-        id: pathUtility
     }
 }

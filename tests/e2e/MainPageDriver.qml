@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtTest 1.15
+import AppSettings 1.0
 
 // Reaches the main page through a stored session and works its menu, dialogs and toasts the way
 // a user does. Used by the main-page scenarios of both roles.
@@ -23,17 +24,33 @@ E2eDriver {
         store.setValue("app_data", {})
         launch()
         main = waitForPage("Main", 30000)
-        for (var i = 0; i < window.contentData.length; ++i) {
-            if (window.contentData[i].objectName === "toast")
-                toast = window.contentData[i]
-        }
-        test.verify(toast !== null)
+        toast = windowPart("toast")
         menuModel = test.findChild(main, "menuModel")
         mainStack = test.findChild(main, "mainStack")
         menuList = test.findChild(main, "menuList")
         subMenuLt = test.findChild(main, "subMenuLt")
         test.verify(menuModel && mainStack && menuList && subMenuLt)
         return main
+    }
+
+    // Signs the office's manager in by code, or an adviser by password, and starts the program
+    // with that session (see startSignedIn); returns the main page.
+    function startAsManager(mobile) {
+        var signIn = managerSignIn(mobile, deviceId())
+        signIn.username = mobile
+        return startSignedIn(settings, deviceId(), signIn)
+    }
+
+    function startAsAdviser(username, password) {
+        var signIn = adviserSignIn(username, password, deviceId())
+        signIn.username = username
+        return startSignedIn(settings, deviceId(), signIn)
+    }
+
+    // Closes the program at the end of a scenario.
+    function quit() {
+        if (window)
+            window.destroy()
     }
 
     // Lets a frame be drawn after a change. When nothing changed no frame comes, and waiting out
@@ -113,12 +130,16 @@ E2eDriver {
         test.mouseClick(child)
     }
 
-    // Opens a menu entry's page afresh (after another section when it is the one shown) and
-    // waits until it is in place and its first requests are answered.
+    // Opens a menu entry's page afresh (after another section when it is the one shown), a child
+    // of `groupKey` or, without one, a top-level entry, and waits until it is in place and its
+    // first requests are answered.
     function openSection(groupKey, childKey, objectName) {
         if (main.selectedMenu === childKey)
             main.selectedMenu = "home"
-        clickChildEntry(groupKey, childKey)
+        if (groupKey)
+            clickChildEntry(groupKey, childKey)
+        else
+            clickMenuRow(childKey)
         test.tryVerify(function () {
             var page = mainStack.currentItem
             return page && page.objectName === objectName && !mainStack.busy
@@ -145,10 +166,15 @@ E2eDriver {
         return text
     }
 
+    // The side menu's balance line for `amount`.
+    function balanceText(amount) {
+        return "موجودی حساب: " + grouped(amount) + " تومان"
+    }
+
     // The service's wallet holds `expected`, and the side menu says so.
     function checkBalance(expected) {
         test.compare(serviceWallet(), expected)
-        test.tryCompare(part("balanceText"), "text", "موجودی حساب: " + grouped(expected) + " تومان")
+        test.tryCompare(part("balanceText"), "text", balanceText(expected))
     }
 
     // A grid's card, scrolled into view; reaching the grid's end asks for the next page under
@@ -199,11 +225,11 @@ E2eDriver {
     }
 
     function waitIdle() {
-        var loading = null
-        for (var i = 0; i < window.contentData.length; ++i) {
-            if (window.contentData[i].objectName === "dialogLoading")
-                loading = window.contentData[i]
-        }
-        test.tryCompare(loading, "visible", false, 10000)
+        test.tryCompare(windowPart("dialogLoading"), "visible", false, 10000)
+    }
+
+    // The settings file the program starts from.
+    Settings {
+        id: settings
     }
 }

@@ -1,7 +1,6 @@
 import QtQuick 2.15
 import QtTest 1.15
 import AppSettings 1.0
-import AppUtility 1.0
 
 // The archive shop of the demo manager against the stand-in service: the package cards, purchases
 // from the wallet with both of the service's questions answered yes and no, the payment page, and
@@ -28,21 +27,14 @@ TestCase {
         id: store
     }
 
-    AppUtility {
-        id: utility
-    }
-
     function initTestCase() {
         testSupport.captureOpenedUrls()
         verify(testServer.start())
-        var token = driver.managerSignIn(mobile, utility.deviceId())
-        token.username = mobile
-        driver.startSignedIn(store, utility.deviceId(), token)
+        driver.startAsManager(mobile)
     }
 
     function cleanupTestCase() {
-        if (driver.window)
-            driver.window.destroy()
+        driver.quit()
     }
 
     function cleanup() {

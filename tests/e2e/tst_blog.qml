@@ -1,7 +1,5 @@
 import QtQuick 2.15
 import QtTest 1.15
-import AppSettings 1.0
-import AppUtility 1.0
 
 // The service's posts as a manager sees them: cards with banner, texts, age and tags, links that
 // open only when they are web pages, and the next page asked for at the grid's end.
@@ -19,25 +17,15 @@ TestCase {
         test: testCase
     }
 
-    Settings {
-        id: store
-    }
-
-    AppUtility {
-        id: utility
-    }
-
     function initTestCase() {
         testSupport.captureOpenedUrls()
         verify(testServer.start())
-        var token = driver.managerSignIn("09151234567", utility.deviceId())
-        token.username = "09151234567"
-        driver.startSignedIn(store, utility.deviceId(), token)
+        driver.startAsManager("09151234567")
+        var token = driver.token
     }
 
     function cleanupTestCase() {
-        if (driver.window)
-            driver.window.destroy()
+        driver.quit()
     }
 
     function cleanup() {

@@ -1,7 +1,5 @@
 import QtQuick 2.15
 import QtTest 1.15
-import AppSettings 1.0
-import AppUtility 1.0
 
 // An adviser's address book and notes against the stand-in service: what the grid shows is what
 // the service holds, and every add, edit, search and delete made through the pages lands there.
@@ -19,23 +17,13 @@ TestCase {
         test: testCase
     }
 
-    Settings {
-        id: store
-    }
-
-    AppUtility {
-        id: utility
-    }
-
     function initTestCase() {
-        var token = driver.adviserSignIn("hamid", "123456", utility.deviceId())
-        token.username = "hamid"
-        driver.startSignedIn(store, utility.deviceId(), token)
+        driver.startAsAdviser("hamid", "123456")
+        var token = driver.token
     }
 
     function cleanupTestCase() {
-        if (driver.window)
-            driver.window.destroy()
+        driver.quit()
     }
 
     function cleanup() {

@@ -4,7 +4,6 @@ import QtTest 1.15
 import AppUtility 1.0
 import "qrc:/src/dialogs"
 import "qrc:/src/database"
-import "XlsxReader.js" as Xlsx
 
 // Exporting all of a manager's listings from the stand-in service to a workbook, and reading the
 // workbook back: one sheet per deal/property pair, the form's header, one row per listing.
@@ -44,6 +43,12 @@ Item {
     CardTable { id: cards }
     RowTable { id: rows }
 
+    E2eDriver {
+        id: driver
+
+        test: testCase
+    }
+
     TestCase {
         id: testCase
 
@@ -52,49 +57,11 @@ Item {
 
         property var listings: []
 
-        function service(route, params, options) {
-            options = options || {}
-            var answer = { done: false }
-            var request = new XMLHttpRequest()
-            request.onreadystatechange = function () {
-                if (request.readyState !== XMLHttpRequest.DONE)
-                    return
-                try {
-                    answer.reply = JSON.parse(request.responseText)
-                } catch (e) {
-                    answer.reply = { ok: false, status: request.status, unreadable: request.responseText }
-                }
-                answer.done = true
-            }
-            request.open("POST", serviceConfig.apiBaseUrl + (options.version || "v1") + "/" + route)
-            if (options.token)
-                request.setRequestHeader("Authorization", "Bearer " + options.token)
-            if (options.json) {
-                request.setRequestHeader("Content-Type", "application/json")
-                request.send(JSON.stringify(params))
-            } else {
-                var pairs = []
-                for (var key in params)
-                    pairs.push(encodeURIComponent(key) + "=" + encodeURIComponent(params[key]))
-                request.setRequestHeader("Content-Type", "application/x-www-form-urlencoded")
-                request.send(pairs.join("&"))
-            }
-            tryVerify(function () { return answer.done }, 20000, "no answer from " + route)
-            verify(answer.reply.ok === true, route + ": " + JSON.stringify(answer.reply))
-            return answer.reply.result
-        }
-
         function initTestCase() {
             verify(testService.running)
             testSupport.redirectService(testService.origin)
-            var device = { platform: "desktop", os: Qt.platform.os, deviceId: "export-test", osVersion: "test",
-                           appVersion: "2.1.0.0" }
-            var request = JSON.parse(JSON.stringify(device))
-            request.username = "09151234567"
-            service("login/officeMan", request)
-            request.verificationCode = "1234"
-            var token = service("login/officeMan", request).token
-            var me = service("getMe", {}, { token: token.token }).user
+            var token = driver.managerSignIn("09151234567", "export-test")
+            var me = driver.me(token.token)
             apiToken = token.token
             userData = { systemRole: me.systemRole, apiToken: token.token, refreshToken: token.refreshToken }
             compare(me.systemRole, "officeMan")
@@ -103,13 +70,11 @@ Item {
             // service's own maximum.
             var all = []
             for (var page = 1; ; ++page) {
-                var found = service(me.systemRole + "/propertyFiles/searchMyPropertyFiles",
-                                    { page: page, count: 1000, condition: true, searchOperator: "and",
-                                      sortBy: "fileDateUnix", sortDirection: -1, systemFile: false },
-                                    { version: "v2", json: true, token: apiToken }).propertyFiles
-                if (found.data.length === 0)
+                var found = driver.files(apiToken, { page: page, count: 1000, condition: true, searchOperator: "and",
+                                                     sortBy: "fileDateUnix", sortDirection: -1, systemFile: false })
+                if (found.length === 0)
                     break
-                all = all.concat(found.data)
+                all = all.concat(found)
             }
             verify(all.length > 200, "the demo office has listings: " + all.length)
             listings = all
@@ -121,21 +86,6 @@ Item {
                 excelDialog.dismiss()
                 tryCompare(excelDialog, "visible", false)
             }
-        }
-
-        function readBack(path) {
-            var answer = { done: false }
-            var request = new XMLHttpRequest()
-            request.onreadystatechange = function () {
-                if (request.readyState === XMLHttpRequest.DONE)
-                    answer.done = true
-            }
-            request.open("GET", appUtility.localPathToUrl(path))
-            request.responseType = "arraybuffer"
-            request.send()
-            tryVerify(function () { return answer.done }, 10000)
-            verify(request.response && request.response.byteLength > 0, "the workbook can be read")
-            return Xlsx.readWorkbook(new Uint8Array(request.response))
         }
 
         function toastText() {
@@ -243,7 +193,7 @@ Item {
             verify(findChild(excelDialog, "progressBar").mirrored)
             verify(testSupport.fileExists(path))
 
-            var sheets = readBack(path)
+            var sheets = driver.readWorkbook(path)
             verifyWorkbook(sheets)
             // The sale-apartment form starts with the owner's name; applicants with theirs.
             for (var s = 0; s < sheets.length; ++s) {
@@ -279,7 +229,7 @@ Item {
             verify(excelDialog.isDone)
             verify(!excelDialog.saveFailed)
             compare(button.text, "باز کردن فایل")
-            verifyWorkbook(readBack(path))
+            verifyWorkbook(driver.readWorkbook(path))
             toast.dismiss()
         }
     }

@@ -3,7 +3,6 @@ import QtQuick.Controls 2.15
 import QtTest 1.15
 import AppUtility 1.0
 import "qrc:/src/dialogs"
-import "XlsxReader.js" as Xlsx
 
 // The export when the service fails or answers out of order: a failed page is asked for again a
 // few times with growing pauses, then the user is told and what has arrived is saved; pages are
@@ -40,6 +39,12 @@ Item {
 
         retryDelays: [150, 300, 600]
         pageTimeout: 1500
+    }
+
+    E2eDriver {
+        id: driver
+
+        test: testCase
     }
 
     TestCase {
@@ -101,20 +106,6 @@ Item {
             collect(toast.contentLayout)
             // The message comes first, then the close button's glyph.
             return found.length > 0 ? found[0] : ""
-        }
-
-        function readBack(path) {
-            var answer = { done: false }
-            var request = new XMLHttpRequest()
-            request.onreadystatechange = function () {
-                if (request.readyState === XMLHttpRequest.DONE)
-                    answer.done = true
-            }
-            request.open("GET", appUtility.localPathToUrl(path))
-            request.responseType = "arraybuffer"
-            request.send()
-            tryVerify(function () { return answer.done }, 10000)
-            return Xlsx.readWorkbook(new Uint8Array(request.response))
         }
 
         function test_theRequestIsTheExportQuery() {
@@ -186,7 +177,7 @@ Item {
             verify(toastText().indexOf(excelDialog.serviceFailedText) === 0, toastText())
             verify(toastText().indexOf("2 فایل") > 0, toastText())
 
-            var sheets = readBack(path)
+            var sheets = driver.readWorkbook(path)
             compare(sheets.length, 1)
             compare(sheets[0].name, "فروش - آپارتمان")
             compare(sheets[0].rows[1][1], "نام مالک")
@@ -236,7 +227,7 @@ Item {
             compare(findChild(excelDialog, "indicator").text, "6 / 250")
             compare(pagesAsked().sort(), [1, 2, 3, 4])
 
-            var sheets = readBack(path)
+            var sheets = driver.readWorkbook(path)
             compare(sheets.length, 1)
             for (var i = 0; i < names.length; ++i)
                 compare(sheets[0].rows[i + 2][1], names[i])

@@ -1,7 +1,5 @@
 import QtQuick 2.15
 import QtTest 1.15
-import AppSettings 1.0
-import AppUtility 1.0
 import "qrc:/src/scripts/DateUtility.js" as DateUtility
 import "qrc:/src/scripts/Colors.js" as Colors
 
@@ -22,14 +20,9 @@ TestCase {
         test: testCase
     }
 
-    Settings { id: store }
-    AppUtility { id: utility }
-
     function initTestCase() {
-        var signIn = driver.managerSignIn("09151234567", utility.deviceId())
-        signIn.username = "09151234567"
-        token = signIn.token
-        driver.startSignedIn(store, utility.deviceId(), signIn)
+        driver.startAsManager("09151234567")
+        token = driver.token.token
     }
 
     function cleanupTestCase() {

@@ -1,7 +1,5 @@
 import QtQuick 2.15
 import QtTest 1.15
-import AppSettings 1.0
-import AppUtility 1.0
 
 // Picture uploads that fail after the file was created, answered by the in-process server: an
 // error page and a refusal each end the chain with the notice down and the reason shown; pressing
@@ -21,13 +19,8 @@ TestCase {
         test: testCase
     }
 
-    Settings { id: store }
-    AppUtility { id: utility }
-
     function initTestCase() {
-        var signIn = driver.managerSignIn("09151234567", utility.deviceId())
-        signIn.username = "09151234567"
-        driver.startSignedIn(store, utility.deviceId(), signIn)
+        driver.startAsManager("09151234567")
         verify(testServer.start())
     }
 

@@ -1,6 +1,5 @@
 import QtQuick 2.15
 import QtTest 1.15
-import AppSettings 1.0
 import AppUtility 1.0
 import "qrc:/src/scripts/DateUtility.js" as DateUtility
 
@@ -37,7 +36,6 @@ TestCase {
         test: testCase
     }
 
-    Settings { id: store }
     AppUtility { id: utility }
 
     Image {
@@ -49,10 +47,8 @@ TestCase {
 
     function initTestCase() {
         testSupport.captureOpenedUrls()
-        var signIn = driver.managerSignIn("09151234567", utility.deviceId())
-        signIn.username = "09151234567"
-        token = signIn.token
-        driver.startSignedIn(store, utility.deviceId(), signIn)
+        driver.startAsManager("09151234567")
+        token = driver.token.token
         saleFile = driver.files(token, { page: 1, count: 100, condition: true, dealType: 1, propertyType: 50 })
             .filter(function (file) {
                 return file.images.length >= 3 && file.attrs.price && file.attrs.mobile && file.attrs.fileDetail
@@ -63,8 +59,7 @@ TestCase {
     }
 
     function cleanupTestCase() {
-        if (driver.window)
-            driver.window.destroy()
+        driver.quit()
     }
 
     function cleanup() {

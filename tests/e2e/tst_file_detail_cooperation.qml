@@ -1,7 +1,5 @@
 import QtQuick 2.15
 import QtTest 1.15
-import AppSettings 1.0
-import AppUtility 1.0
 
 // Another agency's file offered for cooperation: its office stands in for the owner everywhere,
 // and a file withdrawn before it loads closes the page.
@@ -22,23 +20,16 @@ TestCase {
         test: testCase
     }
 
-    Settings { id: store }
-    AppUtility { id: utility }
-
     function initTestCase() {
-        var signIn = driver.managerSignIn("09151234567", utility.deviceId())
-        signIn.username = "09151234567"
-        token = signIn.token
-        driver.startSignedIn(store, utility.deviceId(), signIn)
+        driver.startAsManager("09151234567")
+        token = driver.token.token
         otherToken = driver.managerSignIn("09157654321", "other-agency-desk").token
-        otherOffice = driver.expectOk(driver.service("officeMan/office/getMyOffice", {}, { token: otherToken }),
-                                      "office").office
+        otherOffice = driver.office(otherToken)
         verify(otherOffice.mobileArray.length > 0 && otherOffice.phoneArray.length > 0)
     }
 
     function cleanupTestCase() {
-        if (driver.window)
-            driver.window.destroy()
+        driver.quit()
     }
 
     function setOfficeNumbers(phones, mobiles) {

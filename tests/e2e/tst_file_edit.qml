@@ -1,7 +1,5 @@
 import QtQuick 2.15
 import QtTest 1.15
-import AppSettings 1.0
-import AppUtility 1.0
 import "qrc:/src/scripts/DateUtility.js" as DateUtility
 import "qrc:/src/scripts/FileForm.js" as FileForm
 import "qrc:/src/scripts/Colors.js" as Colors
@@ -28,9 +26,6 @@ TestCase {
         test: testCase
     }
 
-    Settings { id: store }
-    AppUtility { id: utility }
-
     SignalSpy {
         id: edited
 
@@ -38,10 +33,8 @@ TestCase {
     }
 
     function initTestCase() {
-        var signIn = driver.managerSignIn("09151234567", utility.deviceId())
-        signIn.username = "09151234567"
-        token = signIn.token
-        driver.startSignedIn(store, utility.deviceId(), signIn)
+        driver.startAsManager("09151234567")
+        token = driver.token.token
         verify(testServer.start())
     }
 

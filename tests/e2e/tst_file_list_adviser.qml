@@ -1,7 +1,5 @@
 import QtQuick 2.15
 import QtTest 1.15
-import AppSettings 1.0
-import AppUtility 1.0
 
 // An adviser's file list: deal types from the folders granted to her, sharing only for her own
 // files, the modes of her menu, and a refusal of the service that leaves the list as it was.
@@ -19,23 +17,12 @@ TestCase {
         test: testCase
     }
 
-    Settings {
-        id: store
-    }
-
-    AppUtility {
-        id: utility
-    }
-
     function initTestCase() {
-        var token = driver.adviserSignIn("sara", "123456", utility.deviceId())
-        token.username = "sara"
-        main = driver.startSignedIn(store, utility.deviceId(), token)
+        main = driver.startAsAdviser("sara", "123456")
     }
 
     function cleanupTestCase() {
-        if (driver.window)
-            driver.window.destroy()
+        driver.quit()
     }
 
     function cleanup() {

@@ -1,7 +1,5 @@
 import QtQuick 2.15
 import QtTest 1.15
-import AppSettings 1.0
-import AppUtility 1.0
 import "qrc:/src/scripts/DateUtility.js" as DateUtility
 
 // The office manager's file list against the stand-in service with demo data: every mode, the
@@ -21,23 +19,12 @@ TestCase {
         test: testCase
     }
 
-    Settings {
-        id: store
-    }
-
-    AppUtility {
-        id: utility
-    }
-
     function initTestCase() {
-        var token = driver.managerSignIn("09151234567", utility.deviceId())
-        token.username = "09151234567"
-        main = driver.startSignedIn(store, utility.deviceId(), token)
+        main = driver.startAsManager("09151234567")
     }
 
     function cleanupTestCase() {
-        if (driver.window)
-            driver.window.destroy()
+        driver.quit()
     }
 
     function cleanup() {

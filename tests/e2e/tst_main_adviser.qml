@@ -1,7 +1,6 @@
 import QtQuick 2.15
 import QtTest 1.15
 import AppSettings 1.0
-import AppUtility 1.0
 
 // The main page of an agency adviser: a shorter menu without users, reminders and finance, no
 // wallet, the badge on the fifth element, manager-only shortcuts that do nothing, and sign-out.
@@ -23,20 +22,13 @@ TestCase {
         id: store
     }
 
-    AppUtility {
-        id: utility
-    }
-
     function initTestCase() {
         testSupport.captureOpenedUrls()
-        var token = driver.adviserSignIn("sara", "123456", utility.deviceId())
-        token.username = "sara"
-        main = driver.startSignedIn(store, utility.deviceId(), token)
+        main = driver.startAsAdviser("sara", "123456")
     }
 
     function cleanupTestCase() {
-        if (driver.window)
-            driver.window.destroy()
+        driver.quit()
     }
 
     function cleanup() {
@@ -128,12 +120,11 @@ TestCase {
     }
 
     function test_f_quickSearchWithinTheAdvisersFiles() {
-        var found = driver.expectOk(driver.service("employee/propertyFiles/searchMyPropertyFiles",
-                                                   { page: 1, count: 20, condition: true, searchOperator: "and" },
-                                                   { json: true, token: driver.token.token, version: "v2" }), "files")
+        var found = driver.files(driver.token.token, { page: 1, count: 20, condition: true, searchOperator: "and" },
+                                 "employee")
         var dialog = driver.part("quickSearchDialog")
-        if (found.propertyFiles.data.length > 0) {
-            var file = found.propertyFiles.data[0]
+        if (found.length > 0) {
+            var file = found[0]
             driver.openDialog(dialog)
             driver.typeInto(dialog.trackingId, String(file.trackingId))
             mouseClick(dialog.btn)

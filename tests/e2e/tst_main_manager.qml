@@ -46,14 +46,11 @@ TestCase {
 
     function initTestCase() {
         testSupport.captureOpenedUrls()
-        var token = driver.managerSignIn(mobile, utility.deviceId())
-        token.username = mobile
-        main = driver.startSignedIn(store, utility.deviceId(), token)
+        main = driver.startAsManager(mobile)
     }
 
     function cleanupTestCase() {
-        if (driver.window)
-            driver.window.destroy()
+        driver.quit()
     }
 
     function cleanup() {
@@ -63,28 +60,6 @@ TestCase {
             return
         driver.subMenuLt.dismiss()
         main.menuExpanded = true
-    }
-
-    function wallet() {
-        var result = driver.expectOk(driver.service("officeMan/finance/getMyWallet", {}, { token: driver.token.token }),
-                                     "wallet")
-        return result.wallet.balance + result.wallet.giftBalance
-    }
-
-    // 2800000 as "2,800,000".
-    function grouped(amount) {
-        var digits = String(amount)
-        var text = ""
-        for (var i = 0; i < digits.length; ++i) {
-            if (i > 0 && (digits.length - i) % 3 === 0)
-                text += ","
-            text += digits.charAt(i)
-        }
-        return text
-    }
-
-    function balanceText(amount) {
-        return "موجودی حساب: " + grouped(amount) + " تومان"
     }
 
     function test_a_menuHoldsEveryManagerEntryInOrder() {
@@ -123,7 +98,7 @@ TestCase {
         compare(driver.part("userName").text, mobile + " | محمد رضایی")
         compare(driver.part("officeTitle").text, window.userData.office.title)
         verify(driver.part("balanceRow").visible)
-        tryCompare(driver.part("balanceText"), "text", balanceText(wallet()))
+        tryCompare(driver.part("balanceText"), "text", driver.balanceText(driver.serviceWallet()))
         compare(driver.part("pageTitle").text !== "", true)
     }
 
@@ -343,9 +318,9 @@ TestCase {
     }
 
     function test_i_chargeOpensTheGatewayThenRefreshesTheBalance() {
-        var before = wallet()
+        var before = driver.serviceWallet()
         var balance = driver.part("balanceText")
-        tryCompare(balance, "text", balanceText(before))
+        tryCompare(balance, "text", driver.balanceText(before))
         var charge = driver.part("chargeDialog")
         driver.clickChildEntry("finance", "charge_wallet")
         driver.waitOpened(charge)
@@ -367,23 +342,14 @@ TestCase {
         verify(!charge.dialogInput.enabled)
 
         // The user pays on the gateway page in the browser.
-        var paid = { done: false }
-        var request = new XMLHttpRequest()
-        request.onreadystatechange = function () {
-            if (request.readyState === XMLHttpRequest.DONE)
-                paid.done = true
-        }
-        request.open("POST", gateway)
-        request.setRequestHeader("Content-Type", "application/x-www-form-urlencoded")
-        request.send("action=pay")
-        tryVerify(function () { return paid.done }, 10000)
-        compare(wallet(), before + 150000)
+        driver.answerPaymentPage(gateway, "pay")
+        compare(driver.serviceWallet(), before + 150000)
 
         mouseClick(charge.btn)
         driver.waitClosed(charge)
         verify(charge.dialogInput.enabled)
         compare(charge.dialogConfirm, "شارژ حساب")
-        tryCompare(balance, "text", balanceText(before + 150000))
+        tryCompare(balance, "text", driver.balanceText(before + 150000))
 
         // The next charge starts from an empty, enabled input.
         driver.openDialog(charge)
@@ -394,28 +360,28 @@ TestCase {
     }
 
     function test_j_giftCodeCreditsTheWalletOnce() {
-        var before = wallet()
+        var before = driver.serviceWallet()
         var redeem = driver.part("redeemDialog")
         driver.openDialog(redeem)
         driver.typeInto(redeem.dialogInput, "NORVELA100")
         mouseClick(redeem.btn)
         driver.waitClosed(redeem)
         driver.waitToast("تبریک!\n مبلغ 100,000 به موجودی شما افزوده شد")
-        tryCompare(driver.part("balanceText"), "text", balanceText(before + 100000))
-        compare(wallet(), before + 100000)
+        tryCompare(driver.part("balanceText"), "text", driver.balanceText(before + 100000))
+        compare(driver.serviceWallet(), before + 100000)
         driver.closeToast()
 
         driver.openDialog(redeem)
         driver.typeInto(redeem.dialogInput, "NORVELA100")
         mouseClick(redeem.btn)
         driver.waitToast("این کد هدیه قبلا استفاده شده است")
-        compare(wallet(), before + 100000)
+        compare(driver.serviceWallet(), before + 100000)
     }
 
     function test_k_extraUsersAreConfirmedWithTheirPrice() {
         var price = driver.window.userData.office.originalPlan.pricePerExtraUser
         verify(price > 0)
-        var before = wallet()
+        var before = driver.serviceWallet()
         var buy = driver.part("userBuy")
         var confirm = driver.part("userConfirmDialog")
 
@@ -426,18 +392,18 @@ TestCase {
         driver.waitClosed(buy)
         driver.waitOpened(confirm)
         compare(confirm.userCount, "2")
-        var total = grouped(2 * price)
+        var total = driver.grouped(2 * price)
         compare(confirm.dialogContent, "جهت افزودن 2 کاربر جدید نیازمند پرداخت " + total + " تومان می باشید")
         mouseClick(findChild(confirm, "positiveButton"))
         driver.waitClosed(confirm)
         driver.waitToast("پلن مورد نظر برای شما فعال شد و مبلغ آن از موجودی کیف پول شما کم شد")
-        compare(wallet(), before - 2 * price)
-        tryCompare(driver.part("balanceText"), "text", balanceText(before - 2 * price))
+        compare(driver.serviceWallet(), before - 2 * price)
+        tryCompare(driver.part("balanceText"), "text", driver.balanceText(before - 2 * price))
         driver.closeToast()
 
         // More than the wallet holds: the gateway opens instead.
-        var count = Math.min(100, Math.floor(wallet() / price) + 1)
-        verify(count * price > wallet())
+        var count = Math.min(100, Math.floor(driver.serviceWallet() / price) + 1)
+        verify(count * price > driver.serviceWallet())
         var opened = testSupport.openedUrls.length
         driver.openDialog(buy)
         driver.typeInto(buy.dialogInput, String(count))
@@ -451,7 +417,7 @@ TestCase {
 
         // Saying no sends nothing.
         opened = testSupport.openedUrls.length
-        var walletNow = wallet()
+        var walletNow = driver.serviceWallet()
         driver.waitClosed(confirm)
         driver.openDialog(buy)
         driver.typeInto(buy.dialogInput, "3")
@@ -461,7 +427,7 @@ TestCase {
         driver.waitClosed(confirm)
         driver.waitIdle()
         compare(testSupport.openedUrls.length, opened)
-        compare(wallet(), walletNow)
+        compare(driver.serviceWallet(), walletNow)
     }
 
     function test_l_avatarIsCroppedUploadedServedAndRemoved() {
@@ -510,16 +476,12 @@ TestCase {
         compare(window.userData.avatar, false)
         compare(main.avatarSource, "")
         compare(button.icon, "\uF415")
-        var me = driver.expectOk(driver.service("getMe", {}, { token: driver.token.token }), "getMe")
-        verify(!me.user.avatar, "the service has forgotten the picture")
+        verify(!driver.me(driver.token.token).avatar, "the service has forgotten the picture")
         main.selectedMenu = "home"
     }
 
     function test_m_quickSearchFindsFilesByTrackingIdAndMobile() {
-        var found = driver.expectOk(driver.service("officeMan/propertyFiles/searchMyPropertyFiles",
-                                                   { page: 1, count: 20, condition: true, searchOperator: "and" },
-                                                   { json: true, token: driver.token.token, version: "v2" }), "files")
-        var file = found.propertyFiles.data[0]
+        var file = driver.files(driver.token.token, { page: 1, count: 20, condition: true, searchOperator: "and" })[0]
         verify(file && file.trackingId !== undefined)
         var dialog = driver.part("quickSearchDialog")
 
@@ -687,8 +649,7 @@ TestCase {
         compare(main.selectedMenu, "home")
         // The office record is read again afterwards.
         tryVerify(function () { return window.userData.office.title !== "stale" }, 10000)
-        var office = driver.expectOk(driver.service("officeMan/office/getMyOffice", {}, { token: driver.token.token }),
-                                     "office").office
+        var office = driver.office(driver.token.token)
         compare(window.userData.office.title, office.title)
         compare(store.value("user_data", {}).office.title, office.title)
         compare(driver.part("officeTitle").text, office.title)

@@ -1,7 +1,5 @@
 import QtQuick 2.15
 import QtTest 1.15
-import AppSettings 1.0
-import AppUtility 1.0
 
 // The position picker as the file form opens it, against the stand-in service's map: the start
 // view, the address of the centre, picking by click, zooming by double click, cancelling, place
@@ -20,9 +18,6 @@ TestCase {
         test: testCase
     }
 
-    Settings { id: store }
-    AppUtility { id: utility }
-
     SignalSpy {
         id: closed
 
@@ -30,14 +25,11 @@ TestCase {
     }
 
     function initTestCase() {
-        var signIn = driver.managerSignIn("09151234567", utility.deviceId())
-        signIn.username = "09151234567"
-        driver.startSignedIn(store, utility.deviceId(), signIn)
+        driver.startAsManager("09151234567")
     }
 
     function cleanupTestCase() {
-        if (driver.window)
-            driver.window.destroy()
+        driver.quit()
     }
 
     function init() {

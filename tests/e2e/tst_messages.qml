@@ -1,7 +1,5 @@
 import QtQuick 2.15
 import QtTest 1.15
-import AppSettings 1.0
-import AppUtility 1.0
 
 // An adviser's message box: what a page shows is marked read on the service, exactly that, and
 // the menu's unread badges then show the service's count.
@@ -22,24 +20,13 @@ TestCase {
         test: testCase
     }
 
-    Settings {
-        id: store
-    }
-
-    AppUtility {
-        id: utility
-    }
-
     function initTestCase() {
         verify(testServer.start())
-        var token = driver.adviserSignIn("sara", "123456", utility.deviceId())
-        token.username = "sara"
-        driver.startSignedIn(store, utility.deviceId(), token)
+        driver.startAsAdviser("sara", "123456")
     }
 
     function cleanupTestCase() {
-        if (driver.window)
-            driver.window.destroy()
+        driver.quit()
     }
 
     function cleanup() {

@@ -1,7 +1,6 @@
 import QtQuick 2.15
 import QtTest 1.15
 import AppSettings 1.0
-import AppUtility 1.0
 
 // Plans bought and renewed by the demo manager against the stand-in service, whose plans are
 // made to end two days after each of its starts: the wallet, the payment page (paid and
@@ -28,22 +27,15 @@ TestCase {
         id: store
     }
 
-    AppUtility {
-        id: utility
-    }
-
     function initTestCase() {
         testSupport.captureOpenedUrls()
         verify(testServer.start())
         endPlansSoon()
-        var token = driver.managerSignIn(mobile, utility.deviceId())
-        token.username = mobile
-        driver.startSignedIn(store, utility.deviceId(), token)
+        driver.startAsManager(mobile)
     }
 
     function cleanupTestCase() {
-        if (driver.window)
-            driver.window.destroy()
+        driver.quit()
     }
 
     function cleanup() {
@@ -65,7 +57,7 @@ TestCase {
     }
 
     function office() {
-        return ask("office/getMyOffice").office
+        return driver.office(driver.token.token)
     }
 
     function servicePlans() {

@@ -1,7 +1,6 @@
 import QtQuick 2.15
 import QtTest 1.15
 import AppSettings 1.0
-import AppUtility 1.0
 
 // The demo manager corrects his details and his office from the menu: the form starts with what
 // the service holds, the area and the map position can be chosen again, and saving reaches the
@@ -21,17 +20,14 @@ TestCase {
     }
 
     Settings { id: store }
-    AppUtility { id: utility }
 
     function cleanupTestCase() {
-        if (driver.window)
-            driver.window.destroy()
+        driver.quit()
     }
 
     function test_aManagerEditsHisDetailsAndHisOffice() {
-        var signIn = driver.managerSignIn(mobile, utility.deviceId())
-        signIn.username = mobile
-        var main = driver.startSignedIn(store, utility.deviceId(), signIn)
+        var main = driver.startAsManager(mobile)
+        var signIn = driver.token
         var window = driver.window
         var before = driver.office(signIn.token)
         var page = driver.openPage(null, "profile", "profilePage")

@@ -1,7 +1,5 @@
 import QtQuick 2.15
 import QtTest 1.15
-import AppSettings 1.0
-import AppUtility 1.0
 
 // The demo manager's users' page against the stand-in service: the list, its tabs and search,
 // every manage action, and folder access saved as differences. Each case reads what it expects
@@ -21,18 +19,13 @@ TestCase {
         test: testCase
     }
 
-    Settings { id: store }
-    AppUtility { id: utility }
-
     function initTestCase() {
-        signIn = driver.managerSignIn(mobile, utility.deviceId())
-        signIn.username = mobile
-        driver.startSignedIn(store, utility.deviceId(), signIn)
+        driver.startAsManager(mobile)
+        signIn = driver.token
     }
 
     function cleanupTestCase() {
-        if (driver.window)
-            driver.window.destroy()
+        driver.quit()
     }
 
     // A case that failed half-way leaves no dialog over the next one.
