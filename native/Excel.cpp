@@ -1,11 +1,11 @@
 #include "Excel.h"
 
+#include "Utility.h"
 #include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
-#include <QUrl>
 
 #include <xlsxwriter.h>
 
@@ -17,12 +17,6 @@ constexpr int maxSheetNameLength = 31;
 constexpr int maxRows = 1048576;
 constexpr int maxColumns = 16384;
 constexpr int maxCellTextLength = 32767;
-
-QString localPath(const QString &pathOrUrl) {
-    if (pathOrUrl.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
-        return QUrl(pathOrUrl).toLocalFile();
-    return pathOrUrl;
-}
 
 } // namespace
 
@@ -127,7 +121,7 @@ bool Excel::writeWorkbook(const QString &fileName) const {
 }
 
 bool Excel::saveFile(const QString &path) {
-    const QString target = localPath(path);
+    const QString target = Utility::localPathOf(path);
     if (target.isEmpty() || QFileInfo(target).isDir())
         return false;
 

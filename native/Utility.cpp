@@ -96,6 +96,10 @@ void Utility::deleteDbFile(const QString &filePath) {
 }
 
 QString Utility::urlToLocalPath(const QString &url) const {
+    return localPathOf(url);
+}
+
+QString Utility::localPathOf(const QString &url) {
     const QUrl parsed(url, QUrl::StrictMode);
     if (parsed.isLocalFile())
         return parsed.toLocalFile();

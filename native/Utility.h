@@ -16,6 +16,8 @@ public:
 
     // Where the media folder lies (the user's pictures folder).
     static QString mediaDirectory();
+    // The local path of a "file:" URL; a path is returned as it is, another scheme gives "".
+    static QString localPathOf(const QString &url);
 
 public Q_SLOTS:
     QString getTempDirectory();

@@ -268,7 +268,7 @@ Item {
     }
 
     function localFilePath() {
-        var path = filePath.indexOf("file:") === 0 ? appUtility.urlToLocalPath(filePath) : filePath
+        var path = appUtility.urlToLocalPath(filePath)
         // A name typed without the extension is still saved as a workbook the viewer recognises.
         if (path.length > 0 && !/\.xlsx$/i.test(path))
             path += ".xlsx"
