@@ -5,7 +5,7 @@
 
 find_program(QMLCACHEGEN_EXECUTABLE qmlcachegen
     HINTS "${_qt5Core_install_prefix}/lib/qt5/bin" /usr/lib/qt5/bin REQUIRED)
-find_program(QMLLINT_EXECUTABLE qmllint HINTS "${_qt5Core_install_prefix}/lib/qt5/bin" /usr/lib/qt5/bin)
+find_program(QMLLINT_EXECUTABLE qmllint HINTS "${_qt5Core_install_prefix}/lib/qt5/bin" /usr/lib/qt5/bin REQUIRED)
 
 function(norvela_add_qml_resources target source_root)
     file(GLOB_RECURSE _documents CONFIGURE_DEPENDS
@@ -45,13 +45,13 @@ function(norvela_add_qml_resources target source_root)
     endforeach()
     add_custom_target(${target}_compiled ALL DEPENDS ${_checks})
 
-    if(QMLLINT_EXECUTABLE)
-        set(_lint_files ${_documents})
-        list(FILTER _lint_files INCLUDE REGEX "\\.(qml|js)$")
-        list(TRANSFORM _lint_files PREPEND "${source_root}/")
-        add_custom_target(qmllint COMMAND "${QMLLINT_EXECUTABLE}" ${_lint_files}
-                          COMMENT "qmllint over every document and script" VERBATIM)
-    endif()
+    # The program's documents and the tests' own, which load them.
+    set(_lint_files ${_documents})
+    list(FILTER _lint_files INCLUDE REGEX "\\.(qml|js)$")
+    list(TRANSFORM _lint_files PREPEND "${source_root}/")
+    file(GLOB_RECURSE _test_documents CONFIGURE_DEPENDS "${source_root}/tests/*.qml" "${source_root}/tests/*.js")
+    add_custom_target(qmllint COMMAND "${QMLLINT_EXECUTABLE}" ${_lint_files} ${_test_documents}
+                      COMMENT "qmllint over every document and script" VERBATIM)
 
     qt5_add_resources(_rcc_sources "${_qrc}" OPTIONS -compress-algo zlib)
     add_library(${target} OBJECT ${_rcc_sources})

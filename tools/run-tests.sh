@@ -8,5 +8,7 @@ build="${NORVELA_BUILD_DIR:-$root/build}"
 python3 "$root/tools/schema/generate_seed.py" --check
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNORVELA_WERROR=ON
 cmake --build "$build" -j"$(nproc)"
+# Every document and script must pass the QML linter.
+cmake --build "$build" --target qmllint
 cd "$build"
 ctest --output-on-failure -j"$(nproc)" --timeout 600

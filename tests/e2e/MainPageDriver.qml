@@ -14,6 +14,7 @@ E2eDriver {
     property var mainStack: null
     property var menuList: null
     property var subMenuLt: null
+    property var retired: []
 
     // Signs in on the service, leaves the session where the program finds it at its start, starts
     // the program and waits until the splash page has handed over to the main page.
@@ -47,10 +48,24 @@ E2eDriver {
         return startSignedIn(settings, deviceId(), signIn)
     }
 
-    // Closes the program at the end of a scenario.
+    // Puts the running program aside, hidden, so that the next start is a fresh one. It is kept
+    // until the scenario ends: destroyed now, the answers to its requests still out would reach
+    // objects already gone.
+    function setAside() {
+        if (!window)
+            return
+        window.visible = false
+        retired = retired.concat([window])
+        window = null
+        stack = null
+    }
+
+    // Closes the program, and every one set aside, at the end of a scenario.
     function quit() {
-        if (window)
-            window.destroy()
+        setAside()
+        for (var i = 0; i < retired.length; ++i)
+            retired[i].destroy()
+        retired = []
     }
 
     // Lets a frame be drawn after a change. When nothing changed no frame comes, and waiting out

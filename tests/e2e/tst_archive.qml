@@ -102,7 +102,7 @@ TestCase {
         return text === "این بایگانی را قبلا خریده‌اید؛ آیا می‌خواهید دوباره آن را بخرید؟"
     }
 
-    function test_a_cardsShowThePackages() {
+    function test_cardsShowThePackages() {
         var packages = servicePackages()
         var zones = driver.expectOk(driver.service("areas/searchAreas", { page: 1, count: 100000000, status: 1 },
                                                    { json: true, token: driver.token.token }), "areas").areas.data
@@ -153,7 +153,7 @@ TestCase {
 
     // Both of the service's questions, answered no and yes; an answer given for one purchase is
     // never sent with the next.
-    function test_b_questionsAreAnsweredForEachPurchase() {
+    function test_questionsAreAnsweredForEachPurchase() {
         var balance = driver.serviceWallet()
         var orders = packageOrders().length
         var price = servicePackages().filter(function (pack) { return pack.title === applicants })[0].price
@@ -198,7 +198,7 @@ TestCase {
     }
 
     // More than the wallet holds: the payment page, and the wallet untouched when it is paid.
-    function test_c_aPackageBeyondTheWalletIsPaidOnThePaymentPage() {
+    function test_aPackageBeyondTheWalletIsPaidOnThePaymentPage() {
         var price = servicePackages().filter(function (pack) { return pack.title === everything })[0].price
         // The wallet is spent on plans first, through the service.
         var plans = ask("plans/searchPlans", { page: 1, count: 100, status: 1, sortBy: "price", sortDirection: -1,
@@ -234,7 +234,7 @@ TestCase {
 
     // A service that gives no zones still has its packages listed, and a refusal that carries no
     // question of its own is shown by its message.
-    function test_d_noZonesAndARefusalWithoutAQuestion() {
+    function test_noZonesAndARefusalWithoutAQuestion() {
         var refusal = "این بایگانی فعلا فروخته نمی‌شود"
         var zonesPath = "/api/v1/areas/searchAreas"
         var buyPath = "/api/v1/officeMan/propertyFilePackages/buyPropertyFilePackage"

@@ -39,7 +39,7 @@ TestCase {
         return Qt.colorEqual(driver.option(page, fieldName).color, Colors.primary)
     }
 
-    function test_a_saleApartmentWalksEveryStepAndIsStored() {
+    function test_saleApartmentWalksEveryStepAndIsStored() {
         var page = driver.openAdd(-1)
         verify(driver.option(page, "pre_sell").visible)
         verify(!driver.find(page, "continueButton").visible)
@@ -127,7 +127,7 @@ TestCase {
         })
     }
 
-    function test_b_landRequestKeepsNothingOfTheApartmentFormItBeganAs() {
+    function test_landRequestKeepsNothingOfTheApartmentFormItBeganAs() {
         var page = driver.openAdd(-2)
         driver.chooseOption(page, "request_sell")
         driver.chooseOption(page, "apartemant")

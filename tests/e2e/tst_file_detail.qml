@@ -116,7 +116,7 @@ TestCase {
         return lines.sort()
     }
 
-    function test_a_quickSearchOpensThePropertyFileWithItsSectionsMapAndShareText() {
+    function test_quickSearchOpensThePropertyFileWithItsSectionsMapAndShareText() {
         var dialog = driver.part("quickSearchDialog")
         driver.openDialog(dialog)
         driver.typeInto(dialog.trackingId, String(saleFile.trackingId))
@@ -178,7 +178,7 @@ TestCase {
         tryVerify(function () { return driver.pageName(driver.mainStack.currentItem) !== "FileDetail" })
     }
 
-    function test_b_printSavesThePageWithoutMapAndPicturesAndOpensIt() {
+    function test_printSavesThePageWithoutMapAndPicturesAndOpensIt() {
         var page = driver.loaded(driver.openDetail(saleFile._id, false))
         var printable = page.printable
         var fullHeight = printable.height
@@ -208,7 +208,7 @@ TestCase {
         compare(page.printing, false)
     }
 
-    function test_c_viewerStepsThroughThePicturesAndSavesOne() {
+    function test_viewerStepsThroughThePicturesAndSavesOne() {
         var page = driver.loaded(driver.openDetail(saleFile._id, false))
         var flickable = findChild(page, "detailFlickable")
         flickable.contentY = flickable.contentHeight - flickable.height
@@ -243,7 +243,7 @@ TestCase {
         tryCompare(viewer, "visible", false)
     }
 
-    function test_d_applicantFileUsesApplicantTitlesAndHasNoMap() {
+    function test_applicantFileUsesApplicantTitlesAndHasNoMap() {
         var page = driver.loaded(driver.openDetail(applicantFile._id, false))
         compare(findChild(page, "dealText").text, "متقاضی خرید - آپارتمان - شناسه سیستمی : " + applicantFile.trackingId)
         compare(driver.generalRows(page), expectedGeneral(applicantFile, applicantInputs, false, false))

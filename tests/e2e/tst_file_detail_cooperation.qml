@@ -69,7 +69,7 @@ TestCase {
         }
     }
 
-    function test_a_officeStandsInForTheOwner() {
+    function test_officeStandsInForTheOwner() {
         var record = offeredFiles().filter(function (file) { return file.attrs.mobile && file.attrs.address })[0]
         verify(record, "the other agency offers a file with an owner's contacts")
         var page = driver.loaded(driver.openDetail(record._id, true))
@@ -96,7 +96,7 @@ TestCase {
         verify(text.indexOf(otherOffice.address) < 0)
     }
 
-    function test_b_officeWithoutNumbersLeavesTheirLinesOut() {
+    function test_officeWithoutNumbersLeavesTheirLinesOut() {
         setOfficeNumbers([], [])
         var record = offeredFiles()[0]
         var page = driver.loaded(driver.openDetail(record._id, true))
@@ -107,7 +107,7 @@ TestCase {
         verify(shown.indexOf("undefined") < 0 && shown.indexOf("null") < 0, shown)
     }
 
-    function test_c_fileGoneBeforeLoadingClosesWithAToast() {
+    function test_fileGoneBeforeLoadingClosesWithAToast() {
         // Only offered files load as cooperation files: one of the agency's own is not found so.
         var own = driver.files(token, { page: 1, count: 20, condition: true }).filter(function (file) {
             return !file.sharingSettings || !file.sharingSettings.shared

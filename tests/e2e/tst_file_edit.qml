@@ -89,7 +89,7 @@ TestCase {
         })
     }
 
-    function test_a_editRestoresTheFileAndStoresOnlyTheChanges() {
+    function test_editRestoresTheFileAndStoresOnlyTheChanges() {
         // A file with pictures and a position that is set, the one with the most pictures.
         var positions = ["north_p", "south_p", "east_p", "west_p", "in_ally", "basically"]
         var original = driver.files(token, { page: 1, count: 100, condition: true, dealType: 1, propertyType: 50 })
@@ -165,7 +165,7 @@ TestCase {
         verify(original.images.indexOf(stored.images[stored.images.length - 1]) < 0)
     }
 
-    function test_b_theEditedRecordIsTakenAndARemovedPictureIsDeletedByItsWholeName() {
+    function test_theEditedRecordIsTakenAndARemovedPictureIsDeletedByItsWholeName() {
         var land = { _id: "file-land", dealType: 1, propertyType: 53, area: zone, areaId: zone._id,
                      fileDateUnix: 1710000000000, latitude: 36.2, longitude: 59.5, status: -1, dealStatus: "available",
                      attrs: { name_family: "زمین دار", mobile: "09150000000", area: "300", north_p: true, room: "4" },
@@ -199,7 +199,7 @@ TestCase {
         compare(testServer.requests(role + "propertyFiles/addPropertyFileImage").length, 0)
     }
 
-    function test_c_anApplicantKeepsItsStoredPlaceAndAFileNotFoundClosesThePage() {
+    function test_anApplicantKeepsItsStoredPlaceAndAFileNotFoundClosesThePage() {
         var request = { _id: "file-request", dealType: 6, propertyType: 52, area: zone, areaId: zone._id,
                         fileDateUnix: 1720000000000, latitude: 36.25, longitude: 59.61, status: 2,
                         attrs: { name_family: "مستاجر", mobile: "09151111111", rent: "5000000" }, images: [] }

@@ -31,7 +31,7 @@ TestCase {
             driver.closeToast()
     }
 
-    function test_a_dealTypesComeFromHerFolders() {
+    function test_dealTypesComeFromHerFolders() {
         var page = driver.openList("home")
         var result = driver.expectShows({}, "her files")
         var titles = { 1: "فروش", 2: "اجاره", 3: "مشارکت", 4: "پیش فروش", 5: "متقاضی خرید", 6: "متقاضی اجاره",
@@ -68,7 +68,7 @@ TestCase {
         driver.expectShows({ dealType: 2, sortBy: "created_at" }, "her rent files")
     }
 
-    function test_b_herMenuModes() {
+    function test_herMenuModes() {
         driver.openList("share_files")
         driver.expectShows({ sharedOnly: true }, "cooperation property files")
         driver.openList("share_request_files")
@@ -88,7 +88,7 @@ TestCase {
         verify(driver.shownIds().indexOf(id) >= 0)
     }
 
-    function test_c_aRefusalLeavesTheRowAsItWas() {
+    function test_aRefusalLeavesTheRowAsItWas() {
         driver.openList("home")
         var model = driver.listPart("fileModel")
         var me = driver.window.userData._id

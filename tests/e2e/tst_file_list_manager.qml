@@ -55,7 +55,7 @@ TestCase {
         keyClick(Qt.Key_Backspace)
     }
 
-    function test_a_everyModeShowsWhatTheServiceLists() {
+    function test_everyModeShowsWhatTheServiceLists() {
         var page = driver.openList("home")
         verify(driver.listPart("headerBox").visible && driver.listPart("searchBar").visible)
         var result = driver.expectShows({}, "all files")
@@ -86,7 +86,7 @@ TestCase {
         verify(!driver.listPart("headerBox").visible && !driver.listPart("searchBar").visible)
     }
 
-    function test_b_pagingShowsEveryFileOnce() {
+    function test_pagingShowsEveryFileOnce() {
         driver.openList("home")
         var all = driver.search({ count: 1000 })
         var total = all.propertyFiles.total
@@ -98,7 +98,7 @@ TestCase {
         compare(driver.listPart("counterText").text, driver.counterFor(total, total))
     }
 
-    function test_c_headerChoosesTypesAndOrderThenSearches() {
+    function test_headerChoosesTypesAndOrderThenSearches() {
         var page = driver.openList("home")
         var before = driver.shownIds()
         var deals = driver.listPart("dealModel")
@@ -131,7 +131,7 @@ TestCase {
     }
 
     // Every kind of filter record, through the filter page, its chips and their closing.
-    function test_d_filterPageEveryRecordKind() {
+    function test_filterPageEveryRecordKind() {
         var page = driver.openList("home")
         page.chooseDealType(indexIn(driver.listPart("dealModel"), "_id", 1))
         page.choosePropertyType(indexIn(driver.listPart("propertyModel"), "_id", 50))
@@ -301,7 +301,7 @@ TestCase {
         return null
     }
 
-    function test_e_searchBarLooksInFiveKeysAndClearingStartsOver() {
+    function test_searchBarLooksInFiveKeysAndClearingStartsOver() {
         var page = driver.openList("home")
         var bar = driver.listPart("searchBar")
         driver.enter(bar.input, "مشهد")
@@ -324,7 +324,7 @@ TestCase {
         driver.expectShows({}, "cleared: the whole list from its first page")
     }
 
-    function test_f_rowActionsChangeTheListAndTheService() {
+    function test_rowActionsChangeTheListAndTheService() {
         var page = driver.openList("home")
         var model = driver.listPart("fileModel")
         var id = model.get(0)._id
@@ -417,7 +417,7 @@ TestCase {
     }
 
     // Deleting a row shown on the first page: the total follows and the next page skips nothing.
-    function test_g_deleteAndRestoreWithoutSkippingAFile() {
+    function test_deleteAndRestoreWithoutSkippingAFile() {
         var page = driver.openList("home")
         var model = driver.listPart("fileModel")
         var id = model.get(3)._id
@@ -452,7 +452,7 @@ TestCase {
         compare(driver.fileRecord(id).status, 2)
     }
 
-    function test_h_bookmarkListDropsAnUnbookmarkedRow() {
+    function test_bookmarkListDropsAnUnbookmarkedRow() {
         var page = driver.openList("bookmarked_files")
         var model = driver.listPart("fileModel")
         verify(model.count >= 2)
@@ -465,7 +465,7 @@ TestCase {
         driver.expectShows({ bookmarkedOnly: true }, "bookmarks after one is taken away")
     }
 
-    function test_i_systemFilesAreReportedNotManaged() {
+    function test_systemFilesAreReportedNotManaged() {
         driver.expectOk(driver.service("officeMan/propertyFiles/requestNewSystemPropertyFiles", {},
                                        { json: true, token: driver.token.token }), "system files")
         var page = driver.openList("home")
@@ -494,7 +494,7 @@ TestCase {
 
     // A page on its way when a new search starts is dropped when it comes; a type this schema
     // does not know leaves its row in the list.
-    function test_j_aSlowPageNeverReachesANewSearch() {
+    function test_aSlowPageNeverReachesANewSearch() {
         var page = driver.openList("home")
         var route = "/api/v2/officeMan/propertyFiles/searchMyPropertyFiles"
         var second = driver.search({ page: 2 })

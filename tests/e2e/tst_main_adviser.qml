@@ -24,11 +24,17 @@ TestCase {
 
     function initTestCase() {
         testSupport.captureOpenedUrls()
-        main = driver.startAsAdviser("sara", "123456")
     }
 
     function cleanupTestCase() {
         driver.quit()
+    }
+
+    // Every case starts the program signed in afresh: what one case opened, selected or signed
+    // out of never reaches the next.
+    function init() {
+        driver.setAside()
+        main = driver.startAsAdviser("sara", "123456")
     }
 
     function cleanup() {
@@ -39,7 +45,7 @@ TestCase {
         driver.subMenuLt.dismiss()
     }
 
-    function test_a_menuHoldsTheAdviserEntriesInOrder() {
+    function test_menuHoldsTheAdviserEntriesInOrder() {
         compare(driver.window.userData.systemRole, "employee")
         compare(driver.topKeys(), ["home", "profile", "blog", "files", "request_files", "options", "contact_us", "exit"])
         compare(driver.childKeys("files"), ["add_file", "share_files", "bookmarked_files"])
@@ -52,7 +58,7 @@ TestCase {
         compare(main.findMenuByKey("add_user"), null)
     }
 
-    function test_b_noWalletForAnAdviser() {
+    function test_noWalletForAnAdviser() {
         verify(!driver.part("balanceRow").visible)
         compare(main.balanceText, "", "the wallet is never asked for")
         compare(driver.part("topBarName").text, "سارا احمدی")
@@ -60,7 +66,7 @@ TestCase {
         compare(driver.part("officeTitle").text, driver.window.userData.office.title)
     }
 
-    function test_c_unreadBadgeGoesToElementFive() {
+    function test_unreadBadgeGoesToElementFive() {
         compare(driver.menuModel.get(5).main_item.key, "options")
         tryVerify(function () { return driver.menuModel.get(5).main_item.alarm === 3 }, 10000)
         compare(driver.menuModel.get(5).child_items.get(0).alarm, 3)
@@ -74,7 +80,7 @@ TestCase {
         compare(driver.menuModel.get(5).child_items.get(0).alarm, 0)
     }
 
-    function test_d_managerShortcutsDoNothing() {
+    function test_managerShortcutsDoNothing() {
         main.selectedMenu = "home"
         var title = driver.part("pageTitle").text
         var depth = driver.mainStack.depth
@@ -106,7 +112,7 @@ TestCase {
         main.selectedMenu = "home"
     }
 
-    function test_e_quickAccessHoldsTheAdviserShortcuts() {
+    function test_quickAccessHoldsTheAdviserShortcuts() {
         mouseClick(driver.part("quickButton"))
         verify(driver.subMenuLt.visible)
         var quick = driver.part("quickAccessMenu")
@@ -119,7 +125,7 @@ TestCase {
         verify(!driver.subMenuLt.visible)
     }
 
-    function test_f_quickSearchWithinTheAdvisersFiles() {
+    function test_quickSearchWithinTheAdvisersFiles() {
         var found = driver.files(driver.token.token, { page: 1, count: 20, condition: true, searchOperator: "and" },
                                  "employee")
         var dialog = driver.part("quickSearchDialog")
@@ -138,7 +144,7 @@ TestCase {
         driver.waitToast("فایلی با این مشخصات پیدا نشد")
     }
 
-    function test_z_signOutReturnsToTheLoginPage() {
+    function test_signOutReturnsToTheLoginPage() {
         var confirm = driver.part("confirmDialog")
         driver.clickMenuRow("exit")
         driver.waitOpened(confirm)

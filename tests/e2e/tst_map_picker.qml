@@ -71,7 +71,7 @@ TestCase {
         }, 10000, "centre " + page.map.center + ", expected " + latitude + ", " + longitude)
     }
 
-    function test_a_clickPicksOnlyAfterTheDoubleClickIntervalAndDoubleClickZooms() {
+    function test_clickPicksOnlyAfterTheDoubleClickIntervalAndDoubleClickZooms() {
         var map = page.map
         compare(map.zoomLevel, 14)
         compare(map.maximumZoomLevel, 17)
@@ -105,7 +105,7 @@ TestCase {
         compare(closed.signalArguments[1][0], null)
     }
 
-    function test_b_placeSearchListsTheServicePlacesAndCentresOnTheChosenOne() {
+    function test_placeSearchListsTheServicePlacesAndCentresOnTheChosenOne() {
         compare(page.searchInput.input.activeFocus, true)
         page.searchInput.input.text = "بیم"
         compare(page.searchStarted, false)
@@ -134,7 +134,7 @@ TestCase {
         compare(closed.count, 0)
     }
 
-    function test_c_positionFollowsTheDevice() {
+    function test_positionFollowsTheDevice() {
         page.positionSource.nmeaSource = Qt.resolvedUrl("data/track.nmea")
         // The log's first and last fixes, one second apart each.
         expectCentre(36.31, 59.55)

@@ -111,7 +111,7 @@ TestCase {
         return saved
     }
 
-    function test_a_plansAreBoughtRenewedInTheirLastDaysAndPaidOnThePaymentPage() {
+    function test_plansAreBoughtRenewedInTheirLastDaysAndPaidOnThePaymentPage() {
         var plans = servicePlans()
         var byTitle = {}
         plans.forEach(function (plan) { byTitle[plan.title] = plan })
@@ -213,7 +213,7 @@ TestCase {
     }
 
     // Every order and transaction the service lists, in its order, with the texts of its codes.
-    function test_b_ordersAndTransactionsShowTheServiceRecords() {
+    function test_ordersAndTransactionsShowTheServiceRecords() {
         var orderTypes = { CHARGE_WALLET: "شارژ کیف پول", BUY_PLAN: "خرید پلن", BUY_PACKAGE: "خرید آرشیو فایل",
                            UPGRADE_PLAN: "خرید کاربر", RENEW_PLAN: "تمدید پلن" }
         var orderStatuses = { pendingPayment: "پرداخت نشده", completed: "تکمیل شده", canceled: "لغو شده",
@@ -270,7 +270,7 @@ TestCase {
     }
 
     // The current plan, and extra areas added from the list of areas and removed after a question.
-    function test_c_currentPlanAndItsExtraAreas() {
+    function test_currentPlanAndItsExtraAreas() {
         var start = office()
         var page = driver.openSection("finance", "finance_overview", "planInfoPage")
         tryVerify(function () { return page.ready }, 10000)
@@ -356,7 +356,7 @@ TestCase {
     }
 
     // An office the service keeps without a plan: no plan is asked for or shown as the office's.
-    function test_d_anOfficeWithoutAPlan() {
+    function test_anOfficeWithoutAPlan() {
         var real = office()
         var bare = JSON.parse(JSON.stringify(real))
         delete bare.currentPlanId

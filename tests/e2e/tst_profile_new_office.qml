@@ -150,7 +150,7 @@ TestCase {
 
     // Someone who does not want to register an office now, or signed in with the wrong number,
     // is not held on the profile page: he signs out, and the next start begins signed out.
-    function test_b_userWithoutAnOfficeSignsOutInstead() {
+    function test_userWithoutAnOfficeSignsOutInstead() {
         var signIn = launchSignedIn("09121230002")
         var page = driver.waitForPage("Profile", 30000)
         var button = page.signOutButton

@@ -102,7 +102,7 @@ TestCase {
         tryVerify(function () { return destroyed })
     }
 
-    function test_z_closeDismissesNoticesThenPopsPagesThenCloses() {
+    function test_closeDismissesNoticesThenPopsPagesThenCloses() {
         var pages = stack()
         tryVerify(function () { return signInPageShown(pages) }, 5000)
         var probe = pages.push(Qt.resolvedUrl("RequestProbe.qml"))

@@ -384,7 +384,7 @@ TestCase {
         compare(member("dialogLoading").visible, false)
     }
 
-    function test_z_deviceLimitSignsOutToTheSignInPage() {
+    function test_deviceLimitSignsOutToTheSignInPage() {
         testServer.addRoute(route("v1/employee/finance/getMyWallet"), 200, "application/json", expiredReply)
         testServer.addRoute(route("v1/login/employee"), 200, "application/json",
                             JSON.stringify({ ok: false, codeKey: "DEVICE_LIMIT_REACHED",
