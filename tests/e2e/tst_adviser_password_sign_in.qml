@@ -46,7 +46,16 @@ TestCase {
             driver.window.destroy()
     }
 
-    function test_1_theAdvisersTabSwitchesTheForm() {
+    // One scenario, step after step: each step starts from what the one before left.
+    function test_firstSignInByPassword() {
+        theAdvisersTabSwitchesTheForm()
+        theTermsLinkOpensTheSitesTermsPage()
+        emptyFieldsAreRefusedLocally()
+        aWrongPasswordShowsTheServicesMessageAndKeepsTheForm()
+        theEnterKeySignsInWithTheTypedPassword()
+    }
+
+    function theAdvisersTabSwitchesTheForm() {
         compare(login.swipeView.currentIndex, 1)
         driver.click(login.advisersTab)
         compare(login.swipeView.currentIndex, 0)
@@ -63,7 +72,7 @@ TestCase {
         driver.settle(login.swipeView)
     }
 
-    function test_1b_theTermsLinkOpensTheSitesTermsPage() {
+    function theTermsLinkOpensTheSitesTermsPage() {
         testSupport.captureOpenedUrls()
         var sentence = login.userPage.terms.sentence
         // Right to left: the link is the sentence's right end, the plain words its left end.
@@ -76,7 +85,7 @@ TestCase {
         verify(!login.userPage.acceptTerms, "reading the terms does not accept them")
     }
 
-    function test_2_emptyFieldsAreRefusedLocally() {
+    function emptyFieldsAreRefusedLocally() {
         var page = login.userPage
         verify(!page.submitButton.enabled)
         // The Enter key does no more than the disabled button would.
@@ -98,7 +107,7 @@ TestCase {
         compare(login.swipeView.currentIndex, 0)
     }
 
-    function test_3_aWrongPasswordShowsTheServicesMessageAndKeepsTheForm() {
+    function aWrongPasswordShowsTheServicesMessageAndKeepsTheForm() {
         var page = login.userPage
         toastDialog.close()
         page.password.input.forceActiveFocus()
@@ -111,7 +120,7 @@ TestCase {
         compare(driver.pageName(driver.currentPage()), "Login")
     }
 
-    function test_4_theEnterKeySignsInWithTheTypedPassword() {
+    function theEnterKeySignsInWithTheTypedPassword() {
         var page = login.userPage
         page.password.text = ""
         page.password.input.forceActiveFocus()

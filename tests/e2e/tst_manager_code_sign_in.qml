@@ -60,7 +60,17 @@ TestCase {
             driver.window.destroy()
     }
 
-    function test_1_theManagersTabComesFirstAndWaitsForTheTerms() {
+    // One scenario, step after step: each step starts from what the one before left.
+    function test_firstSignInByCode() {
+        theManagersTabComesFirstAndWaitsForTheTerms()
+        theNumberMustBeTenDigitsStartingWithNine()
+        theCodeRequestLeadsToTheCodePage()
+        digitInputsMoveTheFocus()
+        resendAndCorrection()
+        theFourthDigitSignsInAndTheFoldersAreCreatedInOrder()
+    }
+
+    function theManagersTabComesFirstAndWaitsForTheTerms() {
         compare(login.swipeView.currentIndex, 1)
         verify(Qt.colorEqual(login.managersTab.color, login.tabBar.color), "the current tab is marked")
         verify(!Qt.colorEqual(login.advisersTab.color, login.tabBar.color))
@@ -88,7 +98,7 @@ TestCase {
         verify(phonePage.submitButton.enabled)
     }
 
-    function test_2_theNumberMustBeTenDigitsStartingWithNine() {
+    function theNumberMustBeTenDigitsStartingWithNine() {
         var phone = login.phonePage.phone
         phone.text = ""
         driver.click(phone)
@@ -107,7 +117,7 @@ TestCase {
         compare(phone.text, mobile, "at most ten digits")
     }
 
-    function test_3_theCodeRequestLeadsToTheCodePage() {
+    function theCodeRequestLeadsToTheCodePage() {
         toastDialog.close()
         driver.click(login.phonePage.submitButton)
         tryVerify(function () { return toast().indexOf("خطایی در سیستم رخ داد") >= 0 }, 10000)
@@ -127,7 +137,7 @@ TestCase {
         compare(login.swipeView.currentIndex, 2, "the tabs do nothing on the code page")
     }
 
-    function test_4_digitInputsMoveTheFocus() {
+    function digitInputsMoveTheFocus() {
         driver.settle(login.swipeView)
         var inputs = login.codePage.digitInputs()
         compare(inputs.length, 4)
@@ -154,7 +164,7 @@ TestCase {
         compare(login.codePage.getUserCode(), "123")
     }
 
-    function test_5_resendAndCorrection() {
+    function resendAndCorrection() {
         toastDialog.close()
         driver.click(login.codePage.resendLink)
         tryVerify(function () { return toast().indexOf("کد تایید برای شما مجددا فرستاده شد") >= 0 })
@@ -167,7 +177,7 @@ TestCase {
         driver.settle(login.swipeView)
     }
 
-    function test_6_theFourthDigitSignsInAndTheFoldersAreCreatedInOrder() {
+    function theFourthDigitSignsInAndTheFoldersAreCreatedInOrder() {
         var inputs = login.codePage.digitInputs()
         compare(login.codePage.getUserCode(), "123")
         inputs[3].forceActiveFocus()

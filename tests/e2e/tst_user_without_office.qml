@@ -27,7 +27,13 @@ TestCase {
             driver.window.destroy()
     }
 
-    function test_1_aManagerWithoutOfficeLandsOnTheProfilePage() {
+    // One scenario, step after step: each step starts from what the one before left.
+    function test_signInWithoutAnOffice() {
+        aManagerWithoutOfficeLandsOnTheProfilePage()
+        closingDismissesNoticesThenPopsThenEnds()
+    }
+
+    function aManagerWithoutOfficeLandsOnTheProfilePage() {
         var phonePage = login.phonePage
         driver.click(phonePage.terms.checkBox)
         driver.click(phonePage.phone)
@@ -48,7 +54,7 @@ TestCase {
         verify(window.appData.fileImagesUrl.length > 0, "the options were loaded first")
     }
 
-    function test_2_closingDismissesNoticesThenPopsThenEnds() {
+    function closingDismissesNoticesThenPopsThenEnds() {
         var window = driver.window
         var probe = driver.pushProbe()
         compare(driver.stack.depth, 2)

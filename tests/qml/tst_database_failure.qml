@@ -66,7 +66,15 @@ TestCase {
         saveCount = 0
     }
 
-    function test_1_failedFirstBuildLeavesNoTables() {
+    // One scenario, step after step: each step starts from what the one before left.
+    function test_failedSeedsLeaveNoHalfBuiltSchema() {
+        failedFirstBuildLeavesNoTables()
+        nextElementTriesAgain()
+        failedRebuildKeepsThePreviousSchema()
+        repairedSeedRebuilds()
+    }
+
+    function failedFirstBuildLeavesNoTables() {
         var table = createTemporaryObject(cardTableComponent, testCase)
         compare(saveCount, 0, "the tables are there: nothing to build")
         // A first start: no tables and no flags.
@@ -83,7 +91,7 @@ TestCase {
         compare(table.getCards(1, 50), false)
     }
 
-    function test_2_nextElementTriesAgain() {
+    function nextElementTriesAgain() {
         var table = createTemporaryObject(cardTableComponent, testCase)
         compare(appData, {"db_version": 25, "db_inited": true})
         compare(saveCount, 1)
@@ -91,7 +99,7 @@ TestCase {
         compare(sizes(table), [23, 29, 244, 3037])
     }
 
-    function test_3_failedRebuildKeepsThePreviousSchema() {
+    function failedRebuildKeepsThePreviousSchema() {
         var table = createTemporaryObject(cardTableComponent, testCase)
         seedHolder(table).baseQuery = brokenSeed()
         appData = {"db_inited": true, "db_version": 24}
@@ -102,7 +110,7 @@ TestCase {
         compare(table.getCards(-1, -1).length, 1)
     }
 
-    function test_4_repairedSeedRebuilds() {
+    function repairedSeedRebuilds() {
         var table = createTemporaryObject(cardTableComponent, testCase)
         compare(appData.db_version, 25)
         compare(saveCount, 2)

@@ -52,8 +52,17 @@ TestCase {
                 && select(table, "SELECT COUNT(*) AS n FROM Relations WHERE _id=99999")[0].n === 1
     }
 
-    // Test functions run in name order; each step starts from the state the previous one left.
-    function test_1_olderVersionDeletesTheFileAndRebuilds() {
+    // One scenario, step after step: each step starts from what the one before left.
+    function test_rebuildsOnlyWhenNeeded() {
+        olderVersionDeletesTheFileAndRebuilds()
+        currentVersionLeavesTheDatabaseAlone()
+        versionChangeReplacesWhatWasStored()
+        onlyTheFirstElementRebuilds()
+        flagsReadBackAsTextCountAsCurrent()
+        missingTablesAreBuiltAgain()
+    }
+
+    function olderVersionDeletesTheFileAndRebuilds() {
         var table = createTemporaryObject(cardTableComponent, testCase)
         // Nothing of this process had the database open yet, so its file could go.
         compare(appUtility.deletedPaths, [offlineStoragePath])
@@ -67,7 +76,7 @@ TestCase {
         return select(table, "SELECT COUNT(*) AS n FROM sqlite_master WHERE type='index' AND name='Relations_by_pair'")[0].n === 1
     }
 
-    function test_2_currentVersionLeavesTheDatabaseAlone() {
+    function currentVersionLeavesTheDatabaseAlone() {
         var table = createTemporaryObject(fieldTableComponent, testCase)
         verify(hasPairIndex(table))
         tamper(table)
@@ -82,7 +91,7 @@ TestCase {
         compare(sizes(table), [23, 29, 244, 3038])
     }
 
-    function test_3_versionChangeReplacesWhatWasStored() {
+    function versionChangeReplacesWhatWasStored() {
         verify(isTampered(createTemporaryObject(cardTableComponent, testCase)))
         appData.db_version = 24
         var table = createTemporaryObject(relationsComponent, testCase)
@@ -97,7 +106,7 @@ TestCase {
         compare(appUtility.deletedPaths.length, 1)
     }
 
-    function test_4_onlyTheFirstElementRebuilds() {
+    function onlyTheFirstElementRebuilds() {
         appData = {}
         var page = createTemporaryObject(pageComponent, testCase)
         compare(saveCount, 3)
@@ -105,7 +114,7 @@ TestCase {
         compare(sizes(page.children[0]), [23, 29, 244, 3037])
     }
 
-    function test_5_flagsReadBackAsTextCountAsCurrent() {
+    function flagsReadBackAsTextCountAsCurrent() {
         // The settings file may hand the flags back as text.
         appData = {"db_inited": "true", "db_version": "25"}
         var table = createTemporaryObject(cardTableComponent, testCase)
@@ -117,7 +126,7 @@ TestCase {
         verify(!table.dbInited())
     }
 
-    function test_6_missingTablesAreBuiltAgain() {
+    function missingTablesAreBuiltAgain() {
         appData = {"db_inited": true, "db_version": 25}
         var table = createTemporaryObject(cardTableComponent, testCase)
         // As a database file that is gone: opened again, it is empty, while the flags still
