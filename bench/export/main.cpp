@@ -11,10 +11,10 @@
 // (the service's share), and the script engine's JSON.parse of those replies (what reading them
 // in the program's documents costs before a single cell is written).
 
-#include "DevServerProcess.h"
 #include "ExportRun.h"
 #include "Host.h"
-#include "QmlTypes.h"
+#include "ProgramSandbox.h"
+#include "SeededService.h"
 #include "ServiceConfig.h"
 #include "TlsTrust.h"
 
@@ -207,40 +207,18 @@ double fetchPagesOnly(const QString &apiBase, int &listings, int &pages, QString
 } // namespace
 
 int main(int argc, char *argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
-        qputenv("QT_QUICK_BACKEND", "software");
     QTemporaryDir work;
-    if (!work.isValid())
+    if (!ProgramSandbox::prepare(work))
         return 1;
-    // The program's settings, caches and local storage of this run stay inside `work`.
-    for (const char *sub : {"config", "cache", "data", "offline", "service"})
-        QDir(work.path()).mkpath(QString::fromLatin1(sub));
-    qputenv("HOME", work.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (work.path() + QStringLiteral("/config")).toLocal8Bit());
-    qputenv("XDG_CACHE_HOME", (work.path() + QStringLiteral("/cache")).toLocal8Bit());
-    qputenv("XDG_DATA_HOME", (work.path() + QStringLiteral("/data")).toLocal8Bit());
 
     TlsTrust::install();
     QApplication app(argc, argv);
-    Host::setApplicationIdentity();
-    Host::registerFontFaces();
-    QmlTypes::registerAll();
+    ProgramSandbox::registerProgram();
 
-    QElapsedTimer seeding;
-    seeding.start();
     DevServerProcess service(QStringLiteral(NORVELA_DEVSERVER_PROGRAM),
                              {QStringLiteral("--seed"), QStringLiteral("large:%1").arg(listingCount)});
-    service.setForwardErrors(true);
-    const QString origin = service.start(150000) ? service.origin() : QString();
-    if (origin.isEmpty()) {
-        std::fprintf(stderr, "the stand-in service did not start\n");
+    if (!startSeededService(service, listingCount))
         return 1;
-    }
-    std::printf("stand-in service with %d listings ready in %.1f s\n", listingCount,
-                seeding.elapsed() / 1000.0);
-    ServiceConfig::instance()->redirectTo(origin);
 
     const QString exported = work.path() + QStringLiteral("/export.xlsx");
     ExportRun run(exported);

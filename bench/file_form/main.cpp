@@ -8,11 +8,10 @@
 // queries alone through the same elements: its sections, their rows and the rows' fields.
 
 #include "Host.h"
-#include "QmlTypes.h"
+#include "ProgramSandbox.h"
 #include "ServiceConfig.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
@@ -63,24 +62,12 @@ double runQueries(QObject *window, const char *step) {
 } // namespace
 
 int main(int argc, char *argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
-        qputenv("QT_QUICK_BACKEND", "software");
     QTemporaryDir work;
-    if (!work.isValid())
+    if (!ProgramSandbox::prepare(work))
         return 1;
-    for (const char *sub : {"config", "cache", "data", "offline"})
-        QDir(work.path()).mkpath(QString::fromLatin1(sub));
-    qputenv("HOME", work.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (work.path() + QStringLiteral("/config")).toLocal8Bit());
-    qputenv("XDG_CACHE_HOME", (work.path() + QStringLiteral("/cache")).toLocal8Bit());
-    qputenv("XDG_DATA_HOME", (work.path() + QStringLiteral("/data")).toLocal8Bit());
 
     QApplication app(argc, argv);
-    Host::setApplicationIdentity();
-    Host::registerFontFaces();
-    QmlTypes::registerAll();
+    ProgramSandbox::registerProgram();
     ServiceConfig::instance()->redirectTo(closedOrigin());
 
     QQmlApplicationEngine engine;

@@ -7,16 +7,15 @@
 // and property titles, the paging pattern, the row preparation and the row delegate. Each page is
 // asked for once the rows of the one before are laid out, so the pages never overlap.
 
-#include "DevServerProcess.h"
 #include "Host.h"
 #include "ListRun.h"
 #include "ProcessMemory.h"
-#include "QmlTypes.h"
+#include "ProgramSandbox.h"
+#include "SeededService.h"
 #include "ServiceConfig.h"
 #include "TlsTrust.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QJSEngine>
 #include <QQmlApplicationEngine>
@@ -67,41 +66,20 @@ void printRow(const char *what, const std::vector<double> &values) {
 } // namespace
 
 int main(int argc, char *argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
-        qputenv("QT_QUICK_BACKEND", "software");
     // One thread draws and lays out, so "laid out" is told on the thread that did it.
     qputenv("QSG_RENDER_LOOP", "basic");
     QTemporaryDir work;
-    if (!work.isValid())
+    if (!ProgramSandbox::prepare(work))
         return 1;
-    for (const char *sub : {"config", "cache", "data", "offline"})
-        QDir(work.path()).mkpath(QString::fromLatin1(sub));
-    qputenv("HOME", work.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (work.path() + QStringLiteral("/config")).toLocal8Bit());
-    qputenv("XDG_CACHE_HOME", (work.path() + QStringLiteral("/cache")).toLocal8Bit());
-    qputenv("XDG_DATA_HOME", (work.path() + QStringLiteral("/data")).toLocal8Bit());
 
     TlsTrust::install();
     QApplication app(argc, argv);
-    Host::setApplicationIdentity();
-    Host::registerFontFaces();
-    QmlTypes::registerAll();
+    ProgramSandbox::registerProgram();
 
-    QElapsedTimer seeding;
-    seeding.start();
     DevServerProcess service(QStringLiteral(NORVELA_DEVSERVER_PROGRAM),
                              {QStringLiteral("--seed"), QStringLiteral("large:%1").arg(listingCount)});
-    service.setForwardErrors(true);
-    const QString origin = service.start(150000) ? service.origin() : QString();
-    if (origin.isEmpty()) {
-        std::fprintf(stderr, "the stand-in service did not start\n");
+    if (!startSeededService(service, listingCount))
         return 1;
-    }
-    std::printf("stand-in service with %d listings ready in %.1f s\n", listingCount,
-                seeding.elapsed() / 1000.0);
-    ServiceConfig::instance()->redirectTo(origin);
 
     ListRun run;
     TimedNetworkFactory network(&run);
