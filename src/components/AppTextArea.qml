@@ -86,15 +86,11 @@ Rectangle {
         spacing: appInput.spacing
         layoutDirection: appInput.rightToLeft ? Qt.RightToLeft : Qt.LeftToRight
 
-        MaterialButton {
+        InputIcon {
             id: rt_icon
 
-            anchors.verticalCenter: parent.verticalCenter
-            visible: appInput.iconToRight && appInput.hasIcon
-            icon.icon: appInput.icon
-            icon.iconColor: appInput.iconColor
-            icon.iconSize: appInput.iconSize
-            onClicked: appInput.iconClicked()
+            owner: appInput
+            onRight: true
         }
 
         Item {
@@ -123,50 +119,19 @@ Rectangle {
                 Keys.onTabPressed: appInput.tabItem.forceActiveFocus()
             }
 
-            IranSansText {
+            InputHint {
                 id: hintText
 
-                objectName: "hintText"
-
-                width: parent.width
-                height: parent.height
-                visible: appInput.hint !== ""
-                text: appInput.hint
-                textColor: appInput.hintColor
-                textSize: appInput.fontSize
-                font.family: title.font.family
-                clip: true
-                topPadding: title.topPadding
-                verticalAlignment: title.verticalAlignment
-                horizontalAlignment: title.horizontalAlignment
-                state: "default"
-
-                states: [
-                    State { name: "default"; PropertyChanges { target: hintText; x: 0; opacity: 1 } },
-                    State {
-                        name: "faded"
-                        PropertyChanges {
-                            target: hintText
-                            opacity: 0
-                            x: appInput.rightToLeft ? -hintText.width : hintText.width
-                        }
-                    }
-                ]
-                transitions: Transition {
-                    NumberAnimation { properties: "x,opacity"; duration: 350; easing.type: Easing.InOutQuad }
-                }
+                owner: appInput
+                field: title
             }
         }
 
-        MaterialButton {
+        InputIcon {
             id: lt_icon
 
-            anchors.verticalCenter: parent.verticalCenter
-            visible: !appInput.iconToRight && appInput.hasIcon
-            icon.icon: appInput.icon
-            icon.iconColor: appInput.iconColor
-            icon.iconSize: appInput.iconSize
-            onClicked: appInput.iconClicked()
+            owner: appInput
+            onRight: false
         }
     }
 

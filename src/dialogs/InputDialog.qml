@@ -1,80 +1,28 @@
 import QtQuick 2.15
-import QtQuick.Controls 2.15
 import "../components"
-import "../scripts/Utility.js" as Utility
-import "../scripts/Colors.js" as Colors
 
-// A one-line prompt. It opens empty every time and stays open after confirming: the page checks
-// the value and calls dismiss().
-AppDialog {
+// A one-line prompt.
+PromptDialog {
     id: inputDialog
 
-    property string dialogTitle: "yes"
-    property string dialogConfirm: "ok"
     property alias dialogInput: appInput
-    property alias btn: confirmButton
 
-    signal confirmClicked(var value)
+    answerInput: appInput
+    field: Rectangle {
+        width: parent.width
+        height: 35
+        color: "#f1f1f1"
 
-    function initial() {
-        appInput.text = ""
-        openFrame()
-    }
+        AppInput {
+            id: appInput
 
-    dialogWidth: appWindow.width * 0.8
-    dialogHeight: inputContent.height + 60
-    dialogPadding: 50
-    closePolicy: Popup.CloseOnPressOutside
-    contentLayout.color: "white"
-
-    Column {
-        id: inputContent
-
-        anchors.centerIn: parent
-        width: parent.width - inputDialog.dialogPadding
-        spacing: 15
-
-        IranSansText {
-            width: parent.width
-            text: inputDialog.dialogTitle
-            font.bold: true
-            textSize: Utility.TextSize.normal
-            textColor: Colors.black
-            horizontalAlignment: Text.AlignHCenter
-            wrapMode: Text.WrapAtWordBoundaryOrAnywhere
-        }
-
-        Rectangle {
-            anchors.horizontalCenter: parent.horizontalCenter
-            width: parent.width * 0.9
-            height: 35
-            color: "#f1f1f1"
-
-            AppInput {
-                id: appInput
-
-                anchors.fill: parent
-                color: "transparent"
-                textColor: "black"
-                iconColor: "#626365"
-                hintColor: "#626365"
-                horizontalAlignment: TextInput.AlignHCenter
-                verticalAlignment: TextInput.AlignVCenter
-            }
-        }
-
-        AppButton {
-            id: confirmButton
-
-            objectName: "confirmButton"
-            anchors.horizontalCenter: parent.horizontalCenter
-            width: parent.width * 0.9
-            height: 30
-            hasShadow: true
-            hasIcon: false
-            color: Colors.primary
-            text: inputDialog.dialogConfirm
-            onClicked: inputDialog.confirmClicked(appInput.getText())
+            anchors.fill: parent
+            color: "transparent"
+            textColor: "black"
+            iconColor: "#626365"
+            hintColor: "#626365"
+            horizontalAlignment: TextInput.AlignHCenter
+            verticalAlignment: TextInput.AlignVCenter
         }
     }
 }
