@@ -215,9 +215,8 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     ProgramSandbox::registerProgram();
 
-    DevServerProcess service(QStringLiteral(NORVELA_DEVSERVER_PROGRAM),
-                             {QStringLiteral("--seed"), QStringLiteral("large:%1").arg(listingCount)});
-    if (!startSeededService(service, listingCount))
+    const auto service = startSeededService(listingCount);
+    if (!service)
         return 1;
 
     const QString exported = work.path() + QStringLiteral("/export.xlsx");
@@ -249,7 +248,7 @@ int main(int argc, char *argv[]) {
                                                         floorListings, floorPages, replies)
                                        : -1;
     const double parsing = floor >= 0 ? parseInEngine(replies) : -1;
-    service.stop();
+    service->stop();
     if (exitCode != 0 || !run.succeeded()) {
         std::fprintf(stderr, "export failed: %s\n", qPrintable(run.failure()));
         return 1;

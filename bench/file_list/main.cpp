@@ -76,9 +76,8 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     ProgramSandbox::registerProgram();
 
-    DevServerProcess service(QStringLiteral(NORVELA_DEVSERVER_PROGRAM),
-                             {QStringLiteral("--seed"), QStringLiteral("large:%1").arg(listingCount)});
-    if (!startSeededService(service, listingCount))
+    const auto service = startSeededService(listingCount);
+    if (!service)
         return 1;
 
     ListRun run;
@@ -113,7 +112,7 @@ int main(int argc, char *argv[]) {
         exitCode = app.exec();
         runSeconds = running.elapsed() / 1000.0;
     }
-    service.stop();
+    service->stop();
     if (exitCode != 0 || !run.succeeded()) {
         std::fprintf(stderr, "the file list run failed: %s\n", qPrintable(run.failure()));
         return 1;
