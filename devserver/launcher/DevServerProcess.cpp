@@ -102,7 +102,7 @@ void DevServerProcess::thaw() {
 }
 
 bool DevServerProcess::restart() {
-    const int port = m_port > 0 ? m_port : m_lastPort;
+    const int port = m_lastPort;
     return (port > 0 && start(60000, port)) || start();
 }
 

@@ -132,6 +132,9 @@ CREATE TABLE IF NOT EXISTS contacts(
 CREATE TABLE IF NOT EXISTS notes(
     id TEXT PRIMARY KEY, user_id TEXT NOT NULL, title TEXT NOT NULL, body TEXT NOT NULL,
     status INTEGER NOT NULL DEFAULT 1, created_at TEXT NOT NULL);
+-- A user's own contacts and notes are listed (and searched) page by page, newest first.
+CREATE INDEX IF NOT EXISTS contacts_user ON contacts(user_id, status, created_at);
+CREATE INDEX IF NOT EXISTS notes_user ON notes(user_id, status, created_at);
 CREATE TABLE IF NOT EXISTS posts(
     id TEXT PRIMARY KEY, title TEXT NOT NULL, body TEXT NOT NULL, url TEXT, tags TEXT NOT NULL DEFAULT '[]',
     images TEXT NOT NULL DEFAULT '[]', created_at TEXT NOT NULL);
@@ -208,12 +211,6 @@ UPDATE listing_generation SET value = value + 1 WHERE id = 1;
 
 } // namespace
 
-Statement::Statement(sqlite3 *db, const std::string &sql)
-    : m_db(db) {
-    if (sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &m_stmt, nullptr) != SQLITE_OK)
-        throw sqlError(db, "prepare failed (" + sql.substr(0, 80) + ")");
-}
-
 Statement::Statement(sqlite3_stmt *prepared, StatementCache *cache, std::string sql)
     : m_db(sqlite3_db_handle(prepared))
     , m_stmt(prepared)
@@ -223,10 +220,7 @@ Statement::Statement(sqlite3_stmt *prepared, StatementCache *cache, std::string 
 Statement::~Statement() {
     if (!m_stmt)
         return;
-    if (m_cache)
-        m_cache->giveBack(std::move(m_sql), m_stmt);
-    else
-        sqlite3_finalize(m_stmt);
+    m_cache->giveBack(std::move(m_sql), m_stmt);
 }
 
 Statement::Statement(Statement &&other) noexcept
@@ -495,8 +489,11 @@ void Database::createSchema(Connection &connection) {
                    "SELECT COUNT(*) FROM pragma_table_xinfo('property_files') WHERE name = ?",
                    {std::string(column)}) == 0;
     };
-    if (hasListings && (lacks("n_price") || lacks("flags") || lacks("e_parking_lot"))) {
-        if (lacks("n_price")) {
+    const bool lacksSearchColumns = hasListings && lacks("n_price");
+    const bool lacksFlags = hasListings && lacks("flags");
+    const bool lacksParkingLot = hasListings && lacks("e_parking_lot");
+    if (lacksSearchColumns || lacksFlags || lacksParkingLot) {
+        if (lacksSearchColumns) {
             for (const char *column : {"n_price", "n_mortgage", "n_rent", "n_home", "n_area", "n_room",
                                        "n_price_meter", "n_floorspace"})
                 connection.exec(std::string("ALTER TABLE property_files ADD COLUMN ") + column + " REAL");
@@ -504,9 +501,9 @@ void Database::createSchema(Connection &connection) {
                  {"t_name_family", "t_mobile", "t_address", "t_district", "t_fileDetail", "t_disc"})
                 connection.exec(std::string("ALTER TABLE property_files ADD COLUMN ") + column + " TEXT");
         }
-        if (lacks("flags"))
+        if (lacksFlags)
             connection.exec("ALTER TABLE property_files ADD COLUMN flags TEXT");
-        if (lacks("e_parking_lot"))
+        if (lacksParkingLot)
             connection.exec("ALTER TABLE property_files ADD COLUMN e_parking_lot TEXT");
         SearchColumns::backfill(connection);
     }

@@ -20,11 +20,10 @@ using SqlValue = std::variant<std::nullptr_t, std::int64_t, double, std::string>
 
 class StatementCache;
 
-// One prepared statement; when destroyed it goes back to its connection's cache (reset) or is
-// finalized.
+// One prepared statement, taken from its connection's cache; when destroyed it goes back there,
+// reset.
 class Statement {
 public:
-    Statement(sqlite3 *db, const std::string &sql);
     Statement(sqlite3_stmt *prepared, StatementCache *cache, std::string sql);
     ~Statement();
     Statement(const Statement &) = delete;
