@@ -18,8 +18,6 @@ Item {
     // The record this form has created whose pictures are not all stored yet: pressing
     // "ثبت اطلاعات" again updates it and sends the rest instead of creating a second file.
     property string createdFileId: ""
-    // The last file this form registered, kept after the form has begun the next one.
-    property string lastCreatedId: ""
     // Local pictures already stored on the record, skipped when the uploads are taken up again.
     property var uploadedUrls: []
     property string uploadNotice: ""
@@ -109,21 +107,16 @@ Item {
             return
         }
         createdFileId = fileId
-        lastCreatedId = fileId
         if (form.imageModel.count > 0)
             addImage(fileId, 0)
         else
             form.finishAdd()
     }
 
+    // The record is stored: the pictures taken off it go, then the new ones are sent.
     function updated() {
         requestRunning = false
-        if (FileForm.storedImages(form.fileItem.images).length > 0)
-            deleteImages()
-        else if (form.imageModel.count > 0)
-            addImage(form.fileItem._id, 0)
-        else
-            form.finishEdit()
+        deleteImages()
     }
 
     function deleteImages() {

@@ -9,6 +9,7 @@ import "../database"
 import "../scripts/Request.js" as Api
 import "../scripts/Utility.js" as Utility
 import "../scripts/DateUtility.js" as DateUtility
+import "../scripts/FileForm.js" as FileForm
 import "../scripts/Colors.js" as Colors
 import "../scripts/MaterialIcons.js" as MaterialIcons
 
@@ -194,12 +195,9 @@ Item {
         }
 
         imageModel.clear()
-        var images = Array.isArray(fileItem.images) ? fileItem.images : []
-        for (var j = 0; j < images.length; ++j) {
-            // A one-character name marks a file without a picture.
-            if (typeof images[j] === "string" && images[j].length > 1)
-                imageModel.append({ url: appData.fileImagesUrl + images[j] })
-        }
+        var images = FileForm.storedImages(fileItem.images)
+        for (var j = 0; j < images.length; ++j)
+            imageModel.append({ url: appData.fileImagesUrl + images[j] })
         imageIndex = 0
         var attrs = fileItem.attrs || {}
         fileDetail = present(attrs.fileDetail) ? String(attrs.fileDetail) : ""

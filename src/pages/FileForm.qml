@@ -49,7 +49,6 @@ Rectangle {
     property var sections: []
 
     readonly property bool busy: saver.busy
-    readonly property alias lastCreatedId: saver.lastCreatedId
     readonly property alias uploadNotice: saver.uploadNotice
     readonly property alias utility: saver.utility
     // Set while sections are being made: restoring their values is not an edit.

@@ -358,16 +358,10 @@ Item {
     }
 
     function editFile(id) {
-        var component = Qt.createComponent(Qt.resolvedUrl("FileEdit.qml"))
-        // The form gets the file as the service has it now, not as the row was shown; the rows keep
-        // only what they show.
-        Api.sendJsonRequestV2("POST", userData.systemRole + "/propertyFiles/searchMyPropertyFiles", function (result) {
-            var found = result && result.propertyFiles && result.propertyFiles.data ? result.propertyFiles.data : []
-            if (found.length === 0)
-                return
-            var page = mainStack.push(component, { fileItem: prepareFile(found[0], result.bookmarks) })
-            page.edited.connect(function () { search(true) })
-        }, function () {}, { _id: id, page: 1, count: 100, condition: true, searchOperator: "and" })
+        // The edit page reads the file as the service has it now, not as the row was shown; the
+        // rows keep only what they show.
+        var page = mainStack.push(Qt.resolvedUrl("FileEdit.qml"), { fileItem: { _id: id } })
+        page.edited.connect(function () { search(true) })
     }
 
     Component.onCompleted: {

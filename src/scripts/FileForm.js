@@ -3,10 +3,8 @@
 // The listing form's rules that need no view: the price calculator, the option lines, what a
 // record's attributes become in the form and what the form sends back, and the pictures to drop.
 
-// The attribute keys the form itself knows beyond the schema.
+// The attribute key the form itself knows beyond the schema.
 var descriptionKey = "fileDetail"
-var ownerKeys = ["name_family", "mobile"]
-var addressKeys = ["address", "district"]
 
 // The size field the price per metre refers to: built area for apartments and offices, the shop's
 // floor for shops, the land for everything else.
