@@ -16,6 +16,8 @@ Item {
     // Names of the pages the stack has shown, in order.
     property var pagesSeen: []
     property var probe: null
+    // Programs of earlier starts, hidden (see setAside).
+    property var retired: []
 
     // "Login" for a page made from Login.qml.
     function pageName(item) {
@@ -30,6 +32,26 @@ Item {
 
     function currentPage() {
         return stack ? stack.currentItem : null
+    }
+
+    // Puts the running program aside, hidden, so that the next start is a fresh one. It is kept
+    // until the scenario ends: destroyed now, the answers to its requests still out would reach
+    // objects already gone.
+    function setAside() {
+        if (!window)
+            return
+        window.visible = false
+        retired = retired.concat([window])
+        window = null
+        stack = null
+    }
+
+    // Closes the program, and every one set aside, at the end of a scenario.
+    function quit() {
+        setAside()
+        for (var i = 0; i < retired.length; ++i)
+            retired[i].destroy()
+        retired = []
     }
 
     function launch() {

@@ -14,15 +14,14 @@ E2eDriver {
     property var mainStack: null
     property var menuList: null
     property var subMenuLt: null
-    property var retired: []
 
     // Signs in on the service, leaves the session where the program finds it at its start, starts
     // the program and waits until the splash page has handed over to the main page.
-    function startSignedIn(store, deviceId, signIn) {
+    function startSignedIn(signIn) {
         token = signIn
-        store.setValue("is_login", true)
-        store.setValue("user_data", { username: signIn.username, apiToken: signIn.token, refreshToken: signIn.refreshToken })
-        store.setValue("app_data", {})
+        settings.setValue("is_login", true)
+        settings.setValue("user_data", { username: signIn.username, apiToken: signIn.token, refreshToken: signIn.refreshToken })
+        settings.setValue("app_data", {})
         launch()
         main = waitForPage("Main", 30000)
         toast = windowPart("toast")
@@ -39,33 +38,13 @@ E2eDriver {
     function startAsManager(mobile) {
         var signIn = managerSignIn(mobile, deviceId())
         signIn.username = mobile
-        return startSignedIn(settings, deviceId(), signIn)
+        return startSignedIn(signIn)
     }
 
     function startAsAdviser(username, password) {
         var signIn = adviserSignIn(username, password, deviceId())
         signIn.username = username
-        return startSignedIn(settings, deviceId(), signIn)
-    }
-
-    // Puts the running program aside, hidden, so that the next start is a fresh one. It is kept
-    // until the scenario ends: destroyed now, the answers to its requests still out would reach
-    // objects already gone.
-    function setAside() {
-        if (!window)
-            return
-        window.visible = false
-        retired = retired.concat([window])
-        window = null
-        stack = null
-    }
-
-    // Closes the program, and every one set aside, at the end of a scenario.
-    function quit() {
-        setAside()
-        for (var i = 0; i < retired.length; ++i)
-            retired[i].destroy()
-        retired = []
+        return startSignedIn(signIn)
     }
 
     // Lets a frame be drawn after a change. When nothing changed no frame comes, and waiting out

@@ -26,7 +26,7 @@ TestCase {
     }
 
     function cleanupTestCase() {
-        driver.window.destroy()
+        driver.quit()
     }
 
     function cleanup() {

@@ -25,7 +25,7 @@ TestCase {
     }
 
     function cleanupTestCase() {
-        driver.window.destroy()
+        driver.quit()
     }
 
     function answer(name, status, reply, delay) {

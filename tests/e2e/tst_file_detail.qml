@@ -68,14 +68,6 @@ TestCase {
             driver.closeToast()
     }
 
-    // "7802000000" as "7,802,000,000".
-    function grouped(digits) {
-        var text = ""
-        for (var i = 0; i < digits.length; ++i)
-            text += (i > 0 && (digits.length - i) % 3 === 0 ? "," : "") + digits.charAt(i)
-        return text
-    }
-
     function expectedGeneral(record, inputs, withUnit, sharing) {
         var rows = []
         for (var i = 0; i < inputs.length; ++i) {
@@ -83,7 +75,7 @@ TestCase {
             if (value === undefined || value === "" || (sharing && contactKeys.indexOf(inputs[i][0]) >= 0))
                 continue
             if (moneyKeys.indexOf(inputs[i][0]) >= 0)
-                value = grouped(value) + (withUnit ? " تومان" : "")
+                value = driver.grouped(value) + (withUnit ? " تومان" : "")
             rows.push([inputs[i][1], String(value)])
         }
         return rows

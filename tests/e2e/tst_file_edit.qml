@@ -39,7 +39,7 @@ TestCase {
     }
 
     function cleanupTestCase() {
-        driver.window.destroy()
+        driver.quit()
     }
 
     function cleanup() {
@@ -47,14 +47,6 @@ TestCase {
         driver.closeForms()
         if (driver.toast.visible)
             driver.closeToast()
-    }
-
-    // "7802000000" as "7,802,000,000".
-    function grouped(digits) {
-        var text = ""
-        for (var i = 0; i < digits.length; ++i)
-            text += (i > 0 && (digits.length - i) % 3 === 0 ? "," : "") + digits.charAt(i)
-        return text
     }
 
     function jalaliText(milliseconds) {
@@ -120,7 +112,7 @@ TestCase {
         // The general section: amounts grouped, and a new total rewrites the size from the
         // price per metre.
         driver.openStep(page, 2)
-        compare(driver.input(page, "price").text, grouped(original.attrs.price))
+        compare(driver.input(page, "price").text, driver.grouped(original.attrs.price))
         compare(driver.input(page, "name_family").text, original.attrs.name_family)
         driver.retype(page, "price", "8000000000")
         var home = String(Math.round(8000000000 / Number(original.attrs.price_meter)))

@@ -56,8 +56,7 @@ TestCase {
     }
 
     function cleanupTestCase() {
-        if (driver.window)
-            driver.window.destroy()
+        driver.quit()
     }
 
     // One scenario, step after step: each step starts from what the one before left.

@@ -27,9 +27,7 @@ TestCase {
                                        "متقاضی مشارکت", "متقاضی پیش خرید"]
 
     function init() {
-        if (driver.window)
-            driver.window.destroy()
-        driver.window = null
+        driver.quit()
     }
 
     function cleanupTestCase() {

@@ -34,8 +34,7 @@ TestCase {
     }
 
     function cleanupTestCase() {
-        if (driver.window)
-            driver.window.destroy()
+        driver.quit()
     }
 
     function test_theSplashPageRestoresTheSessionAndHandsOverToTheMainPage() {

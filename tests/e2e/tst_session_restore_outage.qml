@@ -48,8 +48,7 @@ TestCase {
 
     function cleanupTestCase() {
         testService.thaw()
-        if (driver.window)
-            driver.window.destroy()
+        driver.quit()
     }
 
     function test_theSplashPageWaitsForTheServiceAndThenRestoresTheSession() {

@@ -38,8 +38,7 @@ TestCase {
     }
 
     function cleanupTestCase() {
-        if (driver.window)
-            driver.window.destroy()
+        driver.quit()
     }
 
     function test_anExpiredTokenIsRenewedOnceAndTheRequestRepeated() {

@@ -1,6 +1,5 @@
 import QtQuick 2.15
 import QtTest 1.15
-import AppSettings 1.0
 import AppUtility 1.0
 
 // A new agency on the trial plan (the manager and one more user) adds its first adviser, who
@@ -21,12 +20,10 @@ TestCase {
         test: testCase
     }
 
-    Settings { id: store }
     AppUtility { id: utility }
 
     function cleanupTestCase() {
-        if (driver.window)
-            driver.window.destroy()
+        driver.quit()
     }
 
     function fill(page, fields) {
@@ -52,7 +49,7 @@ TestCase {
         var signIn = driver.managerSignIn(mobile, utility.deviceId())
         signIn.username = mobile
         driver.createOffice(signIn.token, "املاک آفتاب نو")
-        driver.startSignedIn(store, utility.deviceId(), signIn)
+        driver.startSignedIn(signIn)
 
         var page = driver.openPage("users", "add_user", "userAddPage")
         compare(driver.pageName(page), "UserAdd")

@@ -1,7 +1,5 @@
 import QtQuick 2.15
 import QtTest 1.15
-import AppSettings 1.0
-import AppUtility 1.0
 import "../../tests/e2e"
 
 // Saves a picture of an adviser's own profile, the office shown read-only. Run by run.sh under
@@ -18,13 +16,8 @@ TestCase {
         test: shooter
     }
 
-    Settings { id: store }
-    AppUtility { id: utility }
-
     function test_shootTheAdviserProfile() {
-        var signIn = driver.adviserSignIn("sara", "123456", utility.deviceId())
-        signIn.username = "sara"
-        driver.startSignedIn(store, utility.deviceId(), signIn)
+        driver.startAsAdviser("sara", "123456")
         driver.openPage(null, "profile", "profilePage")
         waitForRendering(driver.window.contentItem, 3000)
         wait(1200)

@@ -1,6 +1,5 @@
 import QtQuick 2.15
 import QtTest 1.15
-import AppSettings 1.0
 import AppUtility 1.0
 import "../../tests/e2e"
 
@@ -19,7 +18,6 @@ TestCase {
         test: shooter
     }
 
-    Settings { id: store }
     AppUtility { id: utility }
 
     function shoot(file) {
@@ -31,9 +29,7 @@ TestCase {
     }
 
     function test_shootTheDetailPages() {
-        var signIn = driver.managerSignIn("09151234567", utility.deviceId())
-        signIn.username = "09151234567"
-        driver.startSignedIn(store, utility.deviceId(), signIn)
+        driver.startAsManager("09151234567")
         var sale = driver.files(signIn.token, { page: 1, count: 100, condition: true, dealType: 1, propertyType: 50 })
             .filter(function (file) { return file.images.length >= 3 })[0]
         var applicant = driver.files(signIn.token, { page: 1, count: 5, condition: true, dealType: 5, propertyType: 50 })[0]

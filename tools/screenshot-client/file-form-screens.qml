@@ -1,7 +1,5 @@
 import QtQuick 2.15
 import QtTest 1.15
-import AppSettings 1.0
-import AppUtility 1.0
 import "../../tests/e2e"
 
 // Saves pictures of the listing form: every step of an apartment for sale, the price calculator,
@@ -19,9 +17,6 @@ TestCase {
         test: shooter
     }
 
-    Settings { id: store }
-    AppUtility { id: utility }
-
     function shoot(file) {
         waitForRendering(driver.window.contentItem, 3000)
         wait(600)
@@ -30,9 +25,7 @@ TestCase {
     }
 
     function test_shootTheForm() {
-        var signIn = driver.managerSignIn("09151234567", utility.deviceId())
-        signIn.username = "09151234567"
-        driver.startSignedIn(store, utility.deviceId(), signIn)
+        driver.startAsManager("09151234567")
 
         var page = driver.openAdd(-1)
         shoot("form-sale-1-deal.png")

@@ -1,7 +1,5 @@
 import QtQuick 2.15
 import QtTest 1.15
-import AppSettings 1.0
-import AppUtility 1.0
 import "../../tests/e2e"
 
 // Saves pictures of the plan grid, the current plan with its extra areas, the order and
@@ -18,9 +16,6 @@ TestCase {
 
         test: shooter
     }
-
-    Settings { id: store }
-    AppUtility { id: utility }
 
     function shoot(file) {
         waitForRendering(driver.window.contentItem, 3000)
@@ -40,9 +35,7 @@ TestCase {
 
     function test_shootThePlanPages() {
         verify(testService.restart(["--plan-days-left", "2"]))
-        var signIn = driver.managerSignIn("09151234567", utility.deviceId())
-        signIn.username = "09151234567"
-        driver.startSignedIn(store, utility.deviceId(), signIn)
+        driver.startAsManager("09151234567")
         driver.waitIdle()
 
         var plans = open("buy_plan", "planPage")

@@ -1,7 +1,5 @@
 import QtQuick 2.15
 import QtTest 1.15
-import AppSettings 1.0
-import AppUtility 1.0
 import "../../tests/e2e"
 
 // Saves pictures of the demo manager's profile, the users' list with its manage list and each
@@ -18,9 +16,6 @@ TestCase {
 
         test: shooter
     }
-
-    Settings { id: store }
-    AppUtility { id: utility }
 
     function shoot(file) {
         waitForRendering(driver.window.contentItem, 3000)
@@ -45,9 +40,7 @@ TestCase {
     }
 
     function test_shootTheUserPages() {
-        var signIn = driver.managerSignIn("09151234567", utility.deviceId())
-        signIn.username = "09151234567"
-        driver.startSignedIn(store, utility.deviceId(), signIn)
+        driver.startAsManager("09151234567")
 
         open(null, "profile")
         shoot("profile-manager.png")
