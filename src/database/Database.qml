@@ -31,37 +31,28 @@ Item {
     readonly property string relationsIndex:
         "CREATE INDEX IF NOT EXISTS Relations_by_pair ON Relations (DEAL_TYPE, PROPERTY_TYPE)"
 
-    function indexRelations() {
-        try {
-            getDb().transaction(function (tx) {
-                tx.executeSql(relationsIndex)
-            })
-        } catch (err) {
-            // The queries still answer without it, only slower.
-            console.log("Cannot index the schema database: " + err)
-        }
-    }
-
     // The flags can outlive the database: its file deleted, or replaced by an empty one, while
     // the settings still say it was built. Every form query would fail until it is built again.
-    function tablesPresent() {
+    // Where the four tables are there, the relations index is made sure of in the same
+    // transaction (the queries still answer without it, only slower).
+    function tablesReady() {
         var count = 0
         try {
-            getDb().readTransaction(function (tx) {
+            getDb().transaction(function (tx) {
                 count = tx.executeSql("SELECT COUNT(*) AS n FROM sqlite_master WHERE type = 'table'"
                                       + " AND name IN ('Card', 'Row', 'Field', 'Relations')").rows.item(0).n
+                if (count === 4)
+                    tx.executeSql(relationsIndex)
             })
         } catch (err) {
-            console.log("Cannot read the schema database: " + err)
+            console.log("Cannot read or index the schema database: " + err)
         }
         return count === 4
     }
 
     function init() {
-        if (dbInited() && tablesPresent()) {
-            indexRelations()
+        if (dbInited() && tablesReady())
             return
-        }
         try {
             // Once this process holds a connection, deleting the file would only unlink it and
             // the new schema would be written to a file that is gone at the next start.
