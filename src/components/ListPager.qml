@@ -126,6 +126,15 @@ QtObject {
     }
 
     // Takes out a row the service no longer lists.
+    // The row shown with the id, or -1: a row may have moved while a request was on its way.
+    function indexOf(id) {
+        for (var i = 0; i < model.count; ++i) {
+            if (model.get(i)[idRole] === id)
+                return i
+        }
+        return -1
+    }
+
     function remove(index) {
         if (index < 0 || index >= model.count)
             return

@@ -6,7 +6,6 @@ import "../dialogs"
 import "../database"
 import "../scripts/Request.js" as Api
 import "../scripts/Session.js" as Session
-import "../scripts/Utility.js" as Utility
 import "../scripts/DateUtility.js" as DateUtility
 import "../scripts/MaterialIcons.js" as MaterialIcons
 
@@ -33,12 +32,12 @@ Item {
 
     // Zones first, once; the packages are listed whether they came or not.
     function getZones() {
-        Api.sendJsonRequest("POST", "areas/searchAreas", function (result) {
-            zones = result && result.areas && Array.isArray(result.areas.data) ? result.areas.data : []
+        Api.searchZones(function (list) {
+            zones = list
             getArchives(true)
         }, function () {
             getArchives(true)
-        }, { page: 1, count: 100000000, condition: true, status: 1 })
+        })
     }
 
     function getArea(areaId) {
@@ -126,8 +125,7 @@ Item {
                             function (result, reply) {
             buying = false
             if (result && result.requirePayment) {
-                mainPage.showGatewayMessage(reply)
-                Utility.openLink(result.url, "صفحه پرداخت")
+                mainPage.openGateway(result, reply)
                 return
             }
             toast.show("آرشیو فایل مورد نظر برای شما فعال شد و مبلغ آن از موجودی کیف پول شما کم شد",
@@ -167,14 +165,6 @@ Item {
         askedId = packageId
         confirmDialog.dialogContent = question
         confirmDialog.initial()
-    }
-
-    function indexOf(packageId) {
-        for (var i = 0; i < archives.count; ++i) {
-            if (archives.get(i)._id === packageId)
-                return i
-        }
-        return -1
     }
 
     Component.onCompleted: getZones()
@@ -247,7 +237,7 @@ Item {
         negativeText: "خیر، منصرف شدم"
         onPositiveClicked: {
             dismiss()
-            var index = archivePage.indexOf(archivePage.askedId)
+            var index = pager.indexOf(archivePage.askedId)
             if (index >= 0)
                 archivePage.buyArchive(index, archivePage.buyConfirm, archivePage.limitConfirm)
         }

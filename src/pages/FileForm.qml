@@ -351,9 +351,9 @@ Rectangle {
     // Loaded behind the form, without the busy notice: the zones are needed only at its end, and
     // the notice would hold back the window's shortcuts while the page opens.
     function getZones() {
-        Api.sendJsonRequest("POST", "areas/searchAreas", whileAlive(function (result) {
-            zones = result && result.areas && Array.isArray(result.areas.data) ? result.areas.data : []
-        }), function () {}, { page: 1, count: 100000000, condition: true, status: 1 }, false)
+        Api.searchZones(whileAlive(function (list) {
+            zones = list
+        }), null, false)
     }
 
     function openMap() {

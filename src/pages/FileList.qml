@@ -300,11 +300,7 @@ Item {
     // --- rows ---------------------------------------------------------------------------------
 
     function indexOfFile(id) {
-        for (var i = 0; i < fileModel.count; ++i) {
-            if (fileModel.get(i)._id === id)
-                return i
-        }
-        return -1
+        return pager.indexOf(id)
     }
 
     function rowAt(index) {

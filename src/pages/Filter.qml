@@ -37,9 +37,9 @@ Item {
     function getZones() {
         filterPage.forceActiveFocus()
         Qt.inputMethod.hide()
-        Api.sendJsonRequest("POST", "areas/searchAreas", function (result) {
-            zones = result && result.areas && result.areas.data ? result.areas.data : []
-        }, function () {}, { page: 1, count: 100000000, condition: true, status: 1 })
+        Api.searchZones(function (list) {
+            zones = list
+        })
     }
 
     function init() {

@@ -111,16 +111,16 @@ Item {
 
     function charge(value) {
         Api.sendJsonRequest("POST", userData.systemRole + "/finance/chargeMyWallet", function (result, reply) {
-            showGatewayMessage(reply)
-            Utility.openLink(result.url, "صفحه پرداخت")
+            openGateway(result, reply)
         }, function () {}, { amount: parseInt(value) })
     }
 
-    // The service's word that the user is on the way to the payment gateway; a page that cannot
-    // be opened says so after it.
-    function showGatewayMessage(reply) {
+    // A purchase the wallet cannot cover: the service's word that the user is on the way, then its
+    // payment page (a page that cannot be opened says so after it).
+    function openGateway(result, reply) {
         if (reply && reply.messages && reply.messages.length > 0)
             toast.show(reply.messages[0], toast.durationLong)
+        Utility.openLink(result.url, "صفحه پرداخت")
     }
 
     function redeemCode(value) {
@@ -195,8 +195,7 @@ Item {
     function buyExteraUser(value) {
         Api.sendJsonRequest("POST", userData.systemRole + "/plans/upgradePlan", function (result, reply) {
             if (result.requirePayment) {
-                showGatewayMessage(reply)
-                Utility.openLink(result.url, "صفحه پرداخت")
+                openGateway(result, reply)
             } else {
                 toast.show("پلن مورد نظر برای شما فعال شد و مبلغ آن از موجودی کیف پول شما کم شد", toast.durationLong)
                 getMyWallet()

@@ -113,8 +113,7 @@ Item {
         Api.sendJsonRequest("POST", userData.systemRole + route, function (result, reply) {
             buying = false
             if (result && result.requirePayment) {
-                mainPage.showGatewayMessage(reply)
-                Utility.openLink(result.url, "صفحه پرداخت")
+                mainPage.openGateway(result, reply)
                 return
             }
             toast.show("پلن مورد نظر برای شما فعال شد و مبلغ آن از موجودی کیف پول شما کم شد", toast.durationLong)

@@ -81,12 +81,11 @@ Item {
     }
 
     function getZones() {
-        Api.sendJsonRequest("POST", "areas/searchAreas", function (result) {
-            var rows = result.areas && result.areas.data ? result.areas.data : []
-            zones = rows.map(function (zone) {
+        Api.searchZones(function (list) {
+            zones = list.map(function (zone) {
                 return { _id: zone._id, title: textOf(zone.title), description: textOf(zone.description) }
             })
-        }, function () {}, { page: 1, count: 100000000, status: 1, condition: true })
+        })
     }
 
     function openZones() {

@@ -144,13 +144,7 @@ Item {
         var user = userModel.get(index)
         Api.sendJsonRequest("POST", route("deleteUsers"), function () {
             toast.show("کاربر مورد نظر با موفقیت حذف شد", toast.durationLong)
-            // The row may have moved while the request was on its way.
-            for (var i = 0; i < userModel.count; ++i) {
-                if (userModel.get(i)._id === user._id) {
-                    pager.remove(i)
-                    break
-                }
-            }
+            pager.remove(pager.indexOf(user._id))
         }, function () {}, { userIds: [user._id], logical: true })
     }
 

@@ -134,6 +134,14 @@ function sendJsonRequest(method, route, callbackSuccess, callbackFail, params, s
     send("json", method, route, callbackSuccess, callbackFail, params, showLoading, false)
 }
 
+// Every active zone of the service, for the zone pickers: `done(zones)` with the list (empty when
+// the reply holds none), `failed()` when no list came. `showLoading` as for the calls above.
+function searchZones(done, failed, showLoading) {
+    sendJsonRequest("POST", "areas/searchAreas", function (result) {
+        done(result && result.areas && Array.isArray(result.areas.data) ? result.areas.data : [])
+    }, failed || function () {}, { page: 1, count: 100000000, condition: true, status: 1 }, showLoading)
+}
+
 function sendJsonRequestV2(method, route, callbackSuccess, callbackFail, params, showLoading) {
     send("json2", method, route, callbackSuccess, callbackFail, params, showLoading, false)
 }
