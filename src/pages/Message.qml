@@ -27,28 +27,9 @@ Item {
     }
 
     function getNotifications(reset) {
-        var ticket = pager.next(reset)
-        if (!ticket)
-            return
-        Api.sendJsonRequest("POST", "notifications/getMyNotifications", function (result) {
-            var found = result && result.notifications ? result.notifications : {}
-            var shown = messages.count
-            if (!pager.receive(ticket, found.data, found.total, toRow))
-                return
-            var ids = []
-            for (var i = shown; i < messages.count; ++i)
-                ids.push(messages.get(i)._id)
-            readNotification(ids)
-        }, function () {
-            pager.fail(ticket)
-        }, {
-            page: ticket.page,
-            count: ticket.count,
-            condition: false,
-            searchOperator: "and",
-            sortBy: "created_at",
-            sortDirection: -1
-        })
+        pager.load(reset, "notifications/getMyNotifications",
+                   { condition: false, searchOperator: "and", sortBy: "created_at", sortDirection: -1 },
+                   "notifications", toRow)
     }
 
     // Marks exactly the notifications a page added as read. Others may still be unread (on later
@@ -73,6 +54,13 @@ Item {
 
         model: messages
         count: 1000
+        // What a page added is shown: its rows, the last ones, are read.
+        onReceived: {
+            var ids = []
+            for (var i = messages.count - added; i < messages.count; ++i)
+                ids.push(messages.get(i)._id)
+            messagePage.readNotification(ids)
+        }
     }
 
     ListView {
