@@ -29,6 +29,11 @@ constexpr std::size_t kMaxIndexedText = 64;
 // page's order.
 constexpr std::int64_t kWalkInOrderFrom = 300;
 
+// A range or order key names an attribute with or without its "attrs." prefix.
+std::string attributeOf(const std::string &key) {
+    return key.rfind("attrs.", 0) == 0 ? key.substr(6) : key;
+}
+
 // A text as one phrase of the text index's query language.
 std::string phrase(const std::string &text) {
     std::string quoted = "\"";
@@ -206,7 +211,7 @@ void FileSearch::ranges(const nlohmann::json &range) {
         if (column != columns().end()) {
             expression = column->second;
         } else {
-            const std::string attribute = key.rfind("attrs.", 0) == 0 ? key.substr(6) : key;
+            const std::string attribute = attributeOf(key);
             expression = SearchColumns::numeric(attribute);
             if (expression.empty()) {
                 expression = "CAST(json_extract(f.attrs, ?) AS REAL)";
@@ -229,8 +234,7 @@ void FileSearch::ranges(const nlohmann::json &range) {
             if (!pathValues.empty()) {
                 // A listing without the attribute does not satisfy a bound on it.
                 values.insert(values.begin(), pathValues.front());
-                const std::string attribute = key.rfind("attrs.", 0) == 0 ? key.substr(6) : key;
-                addReadable(attribute,
+                addReadable(attributeOf(key),
                             "json_extract(f.attrs, ?) IS NOT NULL AND " + expression +
                                 (std::string(bound) == "min" ? " >= ?" : " <= ?"),
                             values);
@@ -263,7 +267,7 @@ void FileSearch::attrs(const Params &params) {
                 continue;
             attrPath(key);
             // The description is stored as fileDetail (or disc); the search bar calls it fileDetails.
-            TextTerm term{{key}, needle, FileAccess::isOwnerContact(key)};
+            TextTerm term{{key}, needle, m_reachesOtherOffices && FileAccess::isOwnerContact(key)};
             if (key == "fileDetails" || key == "fileDetail")
                 term.stored = {"fileDetail", "disc"};
             terms.push_back(std::move(term));
@@ -344,7 +348,7 @@ void FileSearch::textSearch(const std::vector<TextTerm> &terms, bool any) {
         for (const auto &term : terms)
             ownerOnly = ownerOnly || term.ownerOnly;
         m_narrowing.push_back(m_conditions.size());
-        if (!m_reachesOtherOffices || !ownerOnly) {
+        if (!ownerOnly) {
             add(lookup, {query(false)});
             return;
         }
@@ -361,7 +365,7 @@ void FileSearch::textSearch(const std::vector<TextTerm> &terms, bool any) {
     std::vector<SqlValue> values;
     for (const auto &term : terms) {
         std::string condition = "(";
-        if (m_reachesOtherOffices && term.ownerOnly) {
+        if (term.ownerOnly) {
             condition += "f.office_id = ? AND (";
             values.emplace_back(m_caller.officeId);
         }
@@ -376,7 +380,7 @@ void FileSearch::textSearch(const std::vector<TextTerm> &terms, bool any) {
             }
             values.emplace_back(term.needle);
         }
-        if (m_reachesOtherOffices && term.ownerOnly)
+        if (term.ownerOnly)
             condition += ")";
         joined += (joined.empty() ? "" : join) + condition + ")";
     }
@@ -395,7 +399,7 @@ std::string FileSearch::order(const Params &params) {
         m_orderIndexed = column->second == "f.file_date_ms" || column->second == "f.created_at";
         return " ORDER BY " + column->second + dir + ", f.created_at DESC, f.id";
     }
-    const std::string attribute = sortBy.rfind("attrs.", 0) == 0 ? sortBy.substr(6) : sortBy;
+    const std::string attribute = attributeOf(sortBy);
     const std::string path = attrPath(attribute);
     const std::string stored = SearchColumns::numeric(attribute);
     if (!stored.empty())

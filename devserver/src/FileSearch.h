@@ -22,7 +22,7 @@ private:
     struct TextTerm {
         std::vector<std::string> stored; // the stored attributes it looks in
         std::string needle;
-        bool ownerOnly; // on what only the listing's own office may read
+        bool ownerOnly; // on what only the listing's own office may read, in a search reaching others
     };
 
     void scope(const Params &params);
